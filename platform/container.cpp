@@ -1,0 +1,163 @@
+#include "platform/container.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <cmath>
+
+#include "platform/colours.h"
+#include "platform/placement.h"
+
+namespace platform {
+
+Container::Container(QWidget* parent) : QWidget(parent), back_(ButtonFace())
+{
+    setAttribute(Qt::WA_OpaquePaintEvent, true);
+}
+
+Container::~Container() = default;
+
+void Container::SetBackColor(QColor c)
+{
+    if (c == back_)
+        return;
+    back_ = c;
+    InvalidateBackdrop();
+}
+
+void Container::SetTransparent(bool t)
+{
+    transparent_ = t;
+    setAttribute(Qt::WA_OpaquePaintEvent, !t);
+    InvalidateBackdrop();
+}
+
+void Container::SetBorder(Border b, double captionPoints)
+{
+    border_ = b;
+    captionPoints_ = captionPoints;
+    InvalidateBackdrop();
+}
+
+LineItem* Container::AddLine(int x1, int y1, int x2, int y2, QColor colour, double widthPx, bool dotted)
+{
+    auto* item = new LineItem(this, QLine(x1, y1, x2, y2), colour, widthPx, dotted);
+    items_.emplace_back(item);
+    InvalidateBackdrop();
+    return item;
+}
+
+ShapeItem* Container::AddShape(ShapeKind kind, int left, int top, int width, int height,
+                               QColor border, double borderPx, bool filled, QColor fill)
+{
+    auto* item = new ShapeItem(this, kind, QRect(left, top, width, height), border, borderPx, filled, fill);
+    items_.emplace_back(item);
+    InvalidateBackdrop();
+    return item;
+}
+
+LabelItem* Container::AddLabel(int left, int top, int width, int height, const QString& caption,
+                               const FontSpec& font, QColor fore, bool transparent, QColor back,
+                               Qt::Alignment align)
+{
+    auto* item = new LabelItem(this, QRect(left, top, width, height), caption, font, fore,
+                               transparent, back, align);
+    items_.emplace_back(item);
+    InvalidateBackdrop();
+    return item;
+}
+
+Surface& Container::EnableDrawing(QColor eraseColour, double penPx)
+{
+    const QRect t = TwipsRect(this);
+    surface_ = std::make_unique<Surface>(t.size(), eraseColour, penPx);
+    surface_->SetDamageHandler([this](const QRect& device) { update(DeviceToLogical(device)); });
+    rasterDpr_ = 0;  // the drawing takes this widget's device pixel ratio at the next paint
+    return *surface_;
+}
+
+void Container::InvalidateBackdrop()
+{
+    backdropDirty_ = true;
+    update();
+}
+
+QRect Container::DeviceToLogical(const QRect& device) const
+{
+    const double dpr = surface_ ? surface_->GetMapping().dpr : 1.0;
+    if (dpr == 1.0)
+        return device;
+    return QRect(QPoint(static_cast<int>(std::floor(device.left() / dpr)),
+                        static_cast<int>(std::floor(device.top() / dpr))),
+                 QPoint(static_cast<int>(std::ceil((device.right() + 1) / dpr)),
+                        static_cast<int>(std::ceil((device.bottom() + 1) / dpr))));
+}
+
+void Container::EnsureRasters(double dpr)
+{
+    const double scale = SceneScale();
+    const Mapping m{scale, dpr};
+    if (surface_ && (surface_->GetMapping().dpr != dpr || surface_->GetMapping().scale != scale))
+        surface_->SetMapping(m);
+    const QSize device(std::max(1, m.Px(TwipsRect(this).width())),
+                       std::max(1, m.Px(TwipsRect(this).height())));
+    if (backdropDirty_ || rasterDpr_ != dpr || rasterScale_ != scale || backdrop_.size() != device) {
+        backdrop_ = QImage(device, QImage::Format_ARGB32_Premultiplied);
+        PaintBackdrop(backdrop_, m);
+        backdropDirty_ = false;
+        rasterDpr_ = dpr;
+        rasterScale_ = scale;
+    }
+}
+
+void Container::PaintBackdrop(QImage& image, const Mapping& m) const
+{
+    image.fill(transparent_ ? QColor(Qt::transparent) : back_);
+    QPainter p(&image);
+    if (border_ == Border::Etched) {
+        // A group box's etched rectangle; its top edge runs through the caption's middle.
+        const int top = m.Px(captionPoints_ * 20.0 / 2.0);
+        const int px = m.PenPx(1);
+        const QRect r(0, top, image.width() - px, image.height() - top - px);
+        p.setPen(QPen(QColor(160, 160, 160), px == 1 ? 0 : px));
+        p.drawRect(r.adjusted(0, 0, -px, -px));
+        p.setPen(QPen(QColor(255, 255, 255), px == 1 ? 0 : px));
+        p.drawRect(r.adjusted(px, px, 0, 0));
+    }
+    for (const auto& item : items_)
+        if (item->Visible())
+            item->Paint(p, m);
+}
+
+QImage Container::Compose(double dpr)
+{
+    EnsureRasters(dpr);
+    QImage out = backdrop_.copy();
+    if (surface_) {
+        QPainter p(&out);
+        p.drawImage(0, 0, surface_->Layer());
+    }
+    return out;
+}
+
+void Container::resizeEvent(QResizeEvent* e)
+{
+    QWidget::resizeEvent(e);
+    backdropDirty_ = true;
+}
+
+void Container::paintEvent(QPaintEvent* e)
+{
+    const double dpr = devicePixelRatioF();
+    EnsureRasters(dpr);
+    QPainter p(this);
+    for (const QRect& r : e->region()) {
+        const QRectF source(r.x() * dpr, r.y() * dpr, r.width() * dpr, r.height() * dpr);
+        if (transparent_)
+            p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        p.drawImage(QRectF(r), backdrop_, source);
+        if (surface_)
+            p.drawImage(QRectF(r), surface_->Layer(), source);
+    }
+}
+
+}  // namespace platform

@@ -1,0 +1,72 @@
+#pragma once
+// A box, a frame or the window's own client area: a widget with a background, lightweight
+// lines, shapes and labels painted beneath everything else, an optional persistent drawing
+// above them, and child controls above that.
+//
+// paintEvent only composes what is stored, for the dirty rectangle it is asked for; it never
+// adds or loses a figure.
+#include <QColor>
+#include <QImage>
+#include <QWidget>
+#include <memory>
+#include <vector>
+
+#include "platform/items.h"
+#include "platform/surface.h"
+
+namespace platform {
+
+enum class Border { None, Etched };
+
+class Container : public QWidget {
+    Q_OBJECT
+public:
+    explicit Container(QWidget* parent = nullptr);
+    ~Container() override;
+
+    QColor BackColor() const { return back_; }
+    void SetBackColor(QColor c);
+    // A transparent container shows its parent through, apart from what it paints.
+    void SetTransparent(bool t);
+    void SetBorder(Border b, double captionPoints = 0);
+
+    LineItem* AddLine(int x1, int y1, int x2, int y2, QColor colour = Qt::black, double widthPx = 1,
+                      bool dotted = false);
+    ShapeItem* AddShape(ShapeKind kind, int left, int top, int width, int height,
+                        QColor border, double borderPx, bool filled, QColor fill);
+    LabelItem* AddLabel(int left, int top, int width, int height, const QString& caption,
+                        const FontSpec& font, QColor fore, bool transparent, QColor back,
+                        Qt::Alignment align = Qt::AlignLeft | Qt::AlignTop);
+
+    // Gives the container a persistent drawing; erase colour: the colour of what lies beneath.
+    Surface& EnableDrawing(QColor eraseColour, double penPx = 1.0);
+    Surface* Drawing() { return surface_.get(); }
+
+    // The backdrop (background, border, lines, shapes, labels) must be painted anew.
+    void InvalidateBackdrop();
+
+    // Background, items and drawing composed at a device pixel ratio, without child controls.
+    QImage Compose(double dpr);
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    void EnsureRasters(double dpr);
+    void PaintBackdrop(QImage& image, const Mapping& m) const;
+    QRect DeviceToLogical(const QRect& device) const;
+
+    QColor back_;
+    bool transparent_ = false;
+    Border border_ = Border::None;
+    double captionPoints_ = 0;
+    std::vector<std::unique_ptr<Item>> items_;
+    std::unique_ptr<Surface> surface_;
+    QImage backdrop_;
+    bool backdropDirty_ = true;
+    double rasterDpr_ = 0;
+    double rasterScale_ = 0;
+};
+
+}  // namespace platform

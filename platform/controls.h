@@ -1,0 +1,107 @@
+#pragma once
+// The small controls of the window: hot areas, buttons, options, sliders, text labels and
+// coloured swatches. Each is placed in twips (placement.h) and painted at the scene scale.
+#include <QColor>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QWidget>
+#include <functional>
+
+#include "platform/placement.h"
+
+namespace platform {
+
+// A transparent rectangle that shows a tooltip and, when clickable, a hand cursor and takes
+// left clicks. A disabled hot area shows no tooltip and takes no click.
+class HotArea : public QWidget {
+    Q_OBJECT
+public:
+    HotArea(QWidget* parent, const QString& tooltip, bool clickable);
+    void Click();  // as a left click would, if enabled
+signals:
+    void clicked();
+
+protected:
+    bool event(QEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+
+private:
+    bool clickable_;
+    bool pressed_ = false;
+};
+
+// A push button showing a picture drawn for it, with a tooltip.
+class PictureButton : public QPushButton {
+    Q_OBJECT
+public:
+    PictureButton(QWidget* parent, const QString& tooltip, std::function<QPixmap(QSize)> picture);
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    std::function<QPixmap(QSize)> picture_;
+};
+
+// A push button with a caption.
+class CaptionButton : public QPushButton {
+    Q_OBJECT
+public:
+    CaptionButton(QWidget* parent, const QString& caption, const FontSpec& font);
+};
+
+// A radio button that can also be cleared from code. Clicking it selects it and clears the
+// other options of the same container; clicking a selected option leaves it selected.
+class OptionButton : public QRadioButton {
+    Q_OBJECT
+public:
+    OptionButton(QWidget* parent, const QString& caption, const FontSpec& font, QColor fore);
+    bool Value() const { return isChecked(); }
+    void SetValue(bool v);
+
+protected:
+    void nextCheckState() override;
+};
+
+// A horizontal track bar with a range and ticks; the program reads Value and sets Enabled.
+class Slider : public QSlider {
+    Q_OBJECT
+public:
+    Slider(QWidget* parent, int min, int max, int start, const QString& tooltip);
+    int Value() const { return value(); }
+    void SetEnabled(bool e) { setEnabled(e); }
+};
+
+// A one-line, read-only text on a coloured ground (the letters on the meter symbols).
+class TextLabel : public QWidget {
+    Q_OBJECT
+public:
+    TextLabel(QWidget* parent, const QString& text, const FontSpec& font, QColor back);
+    QString Text() const { return text_; }
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    QString text_;
+    QColor back_;
+};
+
+// A small picture of one colour (the graph's pens), of a fixed size in pixels at scale 1.
+class Swatch : public QWidget {
+    Q_OBJECT
+public:
+    Swatch(QWidget* parent, QColor colour, int sidePx);
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    QColor colour_;
+    int sidePx_;
+};
+
+}  // namespace platform

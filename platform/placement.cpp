@@ -1,0 +1,87 @@
+#include "platform/placement.h"
+
+#include <QVariant>
+#include <QWidget>
+
+#include "platform/twips.h"
+
+namespace platform {
+
+namespace {
+constexpr const char* kTwips = "osc_twips";
+constexpr const char* kFontFamily = "osc_font_family";
+constexpr const char* kFontPoints = "osc_font_points";
+constexpr const char* kFontBold = "osc_font_bold";
+constexpr const char* kFontItalic = "osc_font_italic";
+
+void Apply(QWidget* w)
+{
+    const QVariant v = w->property(kTwips);
+    if (v.isValid()) {
+        const QRect t = v.toRect();
+        w->setGeometry(LogicalMapping().Rect(t.x(), t.y(), t.width(), t.height()));
+    }
+    const QVariant f = w->property(kFontPoints);
+    if (f.isValid()) {
+        FontSpec spec{w->property(kFontFamily).toString(), f.toDouble(),
+                      w->property(kFontBold).toBool(), w->property(kFontItalic).toBool()};
+        w->setFont(MakeFont(spec, LogicalMapping().PixelsPerTwip()));
+    }
+}
+}  // namespace
+
+QFont MakeFont(const FontSpec& spec, double pixelsPerTwip)
+{
+    QFont f(spec.family);
+    f.setPixelSize(std::max(1, static_cast<int>(spec.points * 20.0 * pixelsPerTwip + 0.5)));
+    f.setBold(spec.bold);
+    f.setItalic(spec.italic);
+    f.setStyleStrategy(QFont::PreferQuality);
+    return f;
+}
+
+void Place(QWidget* w, int left, int top, int width, int height)
+{
+    w->setProperty(kTwips, QRect(left, top, width, height));
+    Apply(w);
+}
+
+QRect TwipsRect(const QWidget* w) { return w->property(kTwips).toRect(); }
+int LeftTwips(const QWidget* w) { return TwipsRect(w).x(); }
+int TopTwips(const QWidget* w) { return TwipsRect(w).y(); }
+
+void MoveTwips(QWidget* w, int left, int top)
+{
+    const QRect t = TwipsRect(w);
+    Place(w, left, top, t.width(), t.height());
+}
+
+void SetLeftTwips(QWidget* w, int left)
+{
+    const QRect t = TwipsRect(w);
+    Place(w, left, t.y(), t.width(), t.height());
+}
+
+void SetWidthTwips(QWidget* w, int width)
+{
+    const QRect t = TwipsRect(w);
+    Place(w, t.x(), t.y(), width, t.height());
+}
+
+void SetFontSpec(QWidget* w, const FontSpec& spec)
+{
+    w->setProperty(kFontFamily, spec.family);
+    w->setProperty(kFontPoints, spec.points);
+    w->setProperty(kFontBold, spec.bold);
+    w->setProperty(kFontItalic, spec.italic);
+    Apply(w);
+}
+
+void Relayout(QWidget* root)
+{
+    Apply(root);
+    for (QWidget* child : root->findChildren<QWidget*>())
+        Apply(child);
+}
+
+}  // namespace platform

@@ -1,0 +1,128 @@
+#include "platform/surface.h"
+
+#include <QPainter>
+#include <QPen>
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <vector>
+
+namespace platform {
+
+namespace {
+constexpr double kFullTurn = 2.0 * std::numbers::pi;  // the platform's arcs use true radians
+constexpr int kMinSegments = 24;    // an ellipse never looks polygonal below this
+constexpr int kMaxSegments = 720;   // enough for the largest ellipse at 4K
+constexpr double kSegmentsPerPixel = 0.75;  // of radius: about one segment per 8 px of arc
+
+QPoint RoundPoint(double x, double y)
+{
+    return QPoint(static_cast<int>(std::floor(x + 0.5)), static_cast<int>(std::floor(y + 0.5)));
+}
+}  // namespace
+
+Surface::Surface(QSize twipsSize, QColor eraseColour, double penPx)
+    : twipsSize_(twipsSize), erase_(eraseColour), penPx_(penPx)
+{
+    SetMapping(Mapping{SceneScale(), 1.0});
+}
+
+void Surface::SetMapping(const Mapping& mapping)
+{
+    mapping_ = mapping;
+    const QSize device(std::max(1, mapping_.Px(twipsSize_.width())),
+                       std::max(1, mapping_.Px(twipsSize_.height())));
+    layer_ = QImage(device, QImage::Format_ARGB32_Premultiplied);
+    layer_.fill(Qt::transparent);
+}
+
+void Surface::Line(double x1, double y1, double x2, double y2, QColor colour)
+{
+    const QPoint pts[2] = {mapping_.Point(x1, y1), mapping_.Point(x2, y2)};
+    Stroke(pts, 2, colour);
+}
+
+QPointF Surface::EllipsePoint(double cx, double cy, double radius, double aspect, double angle)
+{
+    double rx = radius, ry = radius;
+    if (aspect >= 1.0)
+        rx = radius / aspect;
+    else
+        ry = radius * aspect;
+    return QPointF(cx + rx * std::cos(angle), cy - ry * std::sin(angle));
+}
+
+void Surface::Ellipse(double cx, double cy, double radius, QColor colour, double start, double end,
+                      double aspect)
+{
+    if (!(aspect > 0.0) || !std::isfinite(radius) || !std::isfinite(start) || !std::isfinite(end))
+        return;
+    double span = end - start;
+    const bool whole = (start == end);
+    if (whole)
+        span = kFullTurn;
+    else if (span < 0)
+        span += kFullTurn;
+
+    const double k = mapping_.PixelsPerTwip();
+    const double rx = (aspect >= 1.0 ? radius / aspect : radius) * k;
+    const double ry = (aspect >= 1.0 ? radius : radius * aspect) * k;
+    const double cxd = cx * k, cyd = cy * k;
+    const double longest = std::max(std::abs(rx), std::abs(ry));
+    int segments = static_cast<int>(std::ceil(longest * kSegmentsPerPixel * span / kFullTurn));
+    segments = std::clamp(segments, whole ? kMinSegments : 2, kMaxSegments);
+
+    std::vector<QPoint> pts;
+    pts.reserve(segments + 1);
+    for (int i = 0; i <= segments; ++i) {
+        const double a = (i == segments && !whole) ? start + span : start + span * i / segments;
+        const QPoint p = RoundPoint(cxd + rx * std::cos(a), cyd - ry * std::sin(a));
+        if (pts.empty() || pts.back() != p)
+            pts.push_back(p);
+    }
+    Stroke(pts.data(), static_cast<int>(pts.size()), colour);
+}
+
+void Surface::Stroke(const QPoint* points, int count, QColor colour)
+{
+    if (count < 1)
+        return;
+    const int width = mapping_.PenPx(penPx_);
+    QPainter p(&layer_);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    QPen pen(colour);
+    if (colour == erase_) {
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        pen.setColor(Qt::transparent);
+    }
+    pen.setWidth(width == 1 ? 0 : width);  // width 0: the exact one-pixel cosmetic line
+    pen.setCapStyle(Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    p.setPen(pen);
+    if (count == 1)
+        p.drawPoint(points[0]);
+    else
+        p.drawPolyline(points, count);
+    p.end();
+
+    if (damage_) {
+        int l = points[0].x(), r = l, t = points[0].y(), b = t;
+        for (int i = 1; i < count; ++i) {
+            l = std::min(l, points[i].x());
+            r = std::max(r, points[i].x());
+            t = std::min(t, points[i].y());
+            b = std::max(b, points[i].y());
+        }
+        const int m = width + 2;
+        damage_(QRect(QPoint(l - m, t - m), QPoint(r + m, b + m)).intersected(layer_.rect()));
+    }
+}
+
+void Surface::Clear()
+{
+    layer_.fill(Qt::transparent);
+    if (damage_)
+        damage_(layer_.rect());
+}
+
+}  // namespace platform

@@ -1,0 +1,67 @@
+#pragma once
+// A persistent drawing that lies above its owner's own lines, shapes and labels.
+//
+// Figures are rasterised without antialiasing into a transparent layer, in device pixels,
+// through the one twips mapping. Drawing a figure in the surface's erase colour clears its
+// pixels instead of painting them, so what lay beneath (background, wires, ticks, labels)
+// shows again exactly as it was: drawing a figure and drawing it again in the erase colour
+// leaves the surface as it was before.
+#include <QColor>
+#include <QImage>
+#include <QPointF>
+#include <QRect>
+#include <QSize>
+#include <functional>
+
+#include "platform/twips.h"
+
+namespace platform {
+
+class Surface {
+public:
+    // size: the surface in twips; penPx: the pen width in pixels at scale 1 (1 = thin).
+    Surface(QSize twipsSize, QColor eraseColour, double penPx = 1.0);
+
+    // Re-rasterise for another scene scale or device pixel ratio; the drawing is emptied.
+    void SetMapping(const Mapping& mapping);
+    const Mapping& GetMapping() const { return mapping_; }
+
+    QColor EraseColour() const { return erase_; }
+    void SetEraseColour(QColor c) { erase_ = c; }
+    double PenPx() const { return penPx_; }
+
+    // A straight line between two points in twips, with the surface's pen.
+    void Line(double x1, double y1, double x2, double y2, QColor colour);
+
+    // An ellipse or elliptic arc around (cx, cy) in twips. The aspect is height : width;
+    // the radius is the vertical semi-axis when the aspect is 1 or more, the horizontal one
+    // otherwise. Angles are in radians, counterclockwise on the screen from +x; the arc runs
+    // counterclockwise from start to end (through 0 when end < start). Equal angles draw
+    // the whole ellipse.
+    void Ellipse(double cx, double cy, double radius, QColor colour, double start, double end,
+                 double aspect);
+
+    // Empties the drawing; whatever the owner shows of its own stays.
+    void Clear();
+
+    // The drawing in device pixels: transparent where nothing is drawn.
+    const QImage& Layer() const { return layer_; }
+
+    // Called with the device rectangle that a drawing operation changed.
+    void SetDamageHandler(std::function<void(const QRect&)> handler) { damage_ = std::move(handler); }
+
+    // The point of the ellipse at a parametric angle, in twips (what the arc operation uses).
+    static QPointF EllipsePoint(double cx, double cy, double radius, double aspect, double angle);
+
+private:
+    void Stroke(const QPoint* points, int count, QColor colour);
+
+    QSize twipsSize_;
+    QColor erase_;
+    double penPx_;
+    Mapping mapping_;
+    QImage layer_;
+    std::function<void(const QRect&)> damage_;
+};
+
+}  // namespace platform

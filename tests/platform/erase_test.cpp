@@ -1,0 +1,128 @@
+// Drawing a figure and drawing it again in the erase colour restores the surface exactly,
+// whatever lay beneath it, at any device pixel ratio.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <random>
+
+#include "platform/colours.h"
+#include "platform/container.h"
+#include "platform/placement.h"
+#include "support/surface_compare.h"
+
+using platform::Container;
+
+namespace {
+
+// A box with a background, a wire, a tick and a label beneath its drawing.
+std::unique_ptr<Container> MakeBox()
+{
+    auto box = std::make_unique<Container>();
+    platform::Place(box.get(), 0, 0, 6000, 4500);
+    box->SetBackColor(platform::ButtonFace());
+    box->AddLine(300, 1740, 5700, 1740, Qt::black, 1);
+    box->AddLine(300, 1950, 5700, 1950, Qt::black, 2);
+    box->AddLine(3000, 300, 3000, 4200, QColor(0, 0, 255), 3);
+    box->AddShape(platform::ShapeKind::Circle, 2000, 2500, 900, 900, Qt::black, 2, true, QColor(255, 192, 192));
+    box->AddLabel(600, 3300, 1500, 400, "Сила тока", {"Arial", 12, true, false}, QColor(192, 0, 0), true,
+                  platform::ButtonFace());
+    box->EnableDrawing(platform::ButtonFace(), 1);
+    return box;
+}
+
+struct Figure {
+    int kind;  // 0 line, 1 ellipse, 2 arc
+    double a, b, c, d, e, f;
+};
+
+void DrawAll(platform::Surface& s, const std::vector<Figure>& figures, QColor colour)
+{
+    for (const Figure& g : figures) {
+        if (g.kind == 0)
+            s.Line(g.a, g.b, g.c, g.d, colour);
+        else if (g.kind == 1)
+            s.Ellipse(g.a, g.b, g.c, colour, 0, 0, g.f);
+        else
+            s.Ellipse(g.a, g.b, g.c, colour, g.d, g.e, g.f);
+    }
+}
+
+std::vector<Figure> RandomFigures(unsigned seed, int count)
+{
+    std::mt19937 rng(seed);
+    std::uniform_real_distribution<double> x(-500, 6500), y(-500, 5000), r(20, 2500), ang(0, 6.28),
+        asp(0.3, 15);
+    std::vector<Figure> out;
+    for (int i = 0; i < count; ++i)
+        out.push_back({static_cast<int>(rng() % 3), x(rng), y(rng), i % 3 == 0 ? x(rng) : r(rng),
+                       i % 3 == 0 ? y(rng) : ang(rng), ang(rng), asp(rng)});
+    return out;
+}
+
+}  // namespace
+
+class EraseExactness : public ::testing::TestWithParam<double> {};
+
+TEST_P(EraseExactness, DrawingThenErasingLeavesTheSurfaceAsItWas)
+{
+    const double dpr = GetParam();
+    auto box = MakeBox();
+    const QImage before = box->Compose(dpr);
+    auto& s = *box->Drawing();
+    ASSERT_EQ(s.GetMapping().dpr, dpr);
+
+    const auto figures = RandomFigures(7, 60);
+    DrawAll(s, figures, QColor(90, 90, 90));
+    const QImage drawn = box->Compose(dpr);
+    EXPECT_GT(testsupport::DifferentPixels(before, drawn), 1000) << "the figures must show";
+
+    DrawAll(s, figures, platform::ButtonFace());
+    EXPECT_EQ(testsupport::DifferentPixels(before, box->Compose(dpr)), 0);
+}
+
+TEST_P(EraseExactness, ErasingOneFigureLeavesTheOthers)
+{
+    const double dpr = GetParam();
+    auto box = MakeBox();
+    auto& s = *box->Drawing();
+    s.Ellipse(1750, 3830, 850, Qt::black, 0, 0, 1.5);
+    const QImage oneEllipse = box->Compose(dpr);
+    s.Line(100, 100, 5800, 4300, QColor(128, 128, 128));
+    s.Line(100, 100, 5800, 4300, platform::ButtonFace());
+    // Where the erased line crossed the ellipse, the ellipse lost pixels, as an overdraw does;
+    // nowhere else did anything change.
+    const QImage after = box->Compose(dpr);
+    EXPECT_LT(testsupport::DifferentPixels(oneEllipse, after), 4 * dpr * dpr);
+}
+
+INSTANTIATE_TEST_SUITE_P(DevicePixelRatios, EraseExactness, ::testing::Values(1.0, 2.0));
+
+TEST(Surface, DrawingSurvivesARepaintAndClearEmptiesIt)
+{
+    auto box = MakeBox();
+    const QImage empty = box->Compose(1);
+    box->Drawing()->Line(0, 0, 6000, 4500, Qt::red);
+    const QImage drawn = box->Compose(1);
+    box->resize(box->size());  // any repaint composes what is stored
+    box->InvalidateBackdrop();
+    EXPECT_EQ(testsupport::DifferentPixels(drawn, box->Compose(1)), 0);
+    box->Drawing()->Clear();
+    EXPECT_EQ(testsupport::DifferentPixels(empty, box->Compose(1)), 0);
+}
+
+TEST(Surface, ArcEndsLieOnTheEllipseAtTheirParametricAngles)
+{
+    // The capacitor's innermost and outermost field lines, rounded to whole twips.
+    auto end = [](double radius, double aspect, double angle) {
+        const QPointF p = platform::Surface::EllipsePoint(8330, 3650, radius, aspect, angle);
+        return QPoint(static_cast<int>(std::floor(p.x() + 0.5)), static_cast<int>(std::floor(p.y() + 0.5)));
+    };
+    const double deg = 6.28 / 360;
+    EXPECT_EQ(end(1100, 15, 150 * deg), QPoint(8267, 3099));
+    EXPECT_EQ(end(1100, 15, 210 * deg), QPoint(8266, 4198));
+    EXPECT_EQ(end(1200, 1.1, 340 * deg), QPoint(9354, 4064));
+    EXPECT_EQ(end(1200, 1.1, 25 * deg), QPoint(9319, 3143));
+    // An aspect below 1 makes the radius the horizontal semi-axis.
+    EXPECT_EQ(platform::Surface::EllipsePoint(0, 0, 100, 0.5, 0).x(), 100);
+    EXPECT_EQ(platform::Surface::EllipsePoint(0, 0, 100, 0.5, 3.14159265358979 / 2).y(), -50);
+}

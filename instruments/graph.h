@@ -1,0 +1,38 @@
+#pragma once
+// The voltage (upper) and current (lower) traces of the graph box picGr, swept along time.
+//
+// Each step joins the new point to the previous one in each plot and moves the two pen
+// squares to it. After a sweep's seconds are up the drawing is cleared and the trace starts
+// again at the left, at the heights where it stopped.
+#include <QColor>
+
+#include "platform/surface.h"
+
+class QWidget;
+
+namespace instruments {
+
+inline QColor VoltageTraceColour() { return QColor(0, 0, 255); }
+inline QColor CurrentTraceColour() { return QColor(255, 0, 0); }
+
+// The pen squares of the two plots, moved with their top-left corner to the newest point.
+struct GraphPens {
+    QWidget* imgU;
+    QWidget* imgI;
+};
+
+// One point at t seconds into the sweep, every coordinate taken down to a whole twip:
+// x = Int(graphX0 + t·graphTScale), yU = Int(graphU0 − graphU·graphUScale),
+// yI = Int(graphI0 − graphI·(graphIScale·omega)). Draws (lastX, lastYU)→(x, yU) in blue and
+// (lastX, lastYI)→(x, yI) in red, then makes (x, yU, yI) the last point.
+void PlotGraphPoint(platform::Surface& picGr, GraphPens pens, const double& graphI, const double& graphU,
+                    const double& t, int graphX0, int graphU0, int graphI0, int graphTScale, int graphUScale,
+                    int graphIScale, double omega, double& lastX, double& lastYU, double& lastYI);
+
+// The sweep rule both loops apply before a step: when the previous step's sweepTime went past
+// sweepSeconds, one more sweep is done, the drawing is cleared and the trace goes back to
+// graphX0. Then sweepTime := tRun − sweepSeconds·sweepCount.
+void AdvanceGraphSweep(platform::Surface& picGr, double tRun, int sweepSeconds, int& sweepCount,
+                       double& sweepTime, double& lastX, int graphX0);
+
+}  // namespace instruments

@@ -1,0 +1,142 @@
+// The graph's points, segments and sweeps, as the two loops drive them.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <QWidget>
+#include <memory>
+
+#include "instruments/graph.h"
+#include "platform/placement.h"
+#include "support/surface_compare.h"
+
+using namespace instruments;
+
+namespace {
+
+const QSize kGraphBox(5895, 4935);  // twips: picGr's size
+const QColor kWhite(255, 255, 255);
+
+int Floor(double v) { return static_cast<int>(std::floor(v)); }
+
+// The window's graph fields at their start-up values, and the two pens, plotted through.
+struct Graph {
+    platform::Surface picGr{kGraphBox, kWhite, 2};
+    std::unique_ptr<QWidget> imgU = std::make_unique<QWidget>(), imgI = std::make_unique<QWidget>();
+    int graphX0 = 420, graphU0 = 1260, graphI0 = 3570, graphTScale = 300, graphUScale = 900, graphIScale = 70;
+    double omega = 3.14;
+    double lastX = 420, lastYU = 1260, lastYI = 3570;
+    int sweepSeconds = 15, sweepCount = 0;
+    double sweepTime = 0;
+
+    explicit Graph(double dpr = 1.0)
+    {
+        picGr.SetMapping({1.0, dpr});
+        platform::Place(imgU.get(), 420, 1260, 120, 120);
+        platform::Place(imgI.get(), 420, 3570, 120, 120);
+    }
+    void Plot(double graphU, double graphI, double t)
+    {
+        PlotGraphPoint(picGr, {imgU.get(), imgI.get()}, graphI, graphU, t, graphX0, graphU0, graphI0, graphTScale,
+                       graphUScale, graphIScale, omega, lastX, lastYU, lastYI);
+    }
+    // One loop step at tRun seconds into the run.
+    void Step(double tRun, double graphU, double graphI)
+    {
+        AdvanceGraphSweep(picGr, tRun, sweepSeconds, sweepCount, sweepTime, lastX, graphX0);
+        Plot(graphU, graphI, sweepTime);
+    }
+    QPoint PenU() const { return {platform::LeftTwips(imgU.get()), platform::TopTwips(imgU.get())}; }
+    QPoint PenI() const { return {platform::LeftTwips(imgI.get()), platform::TopTwips(imgI.get())}; }
+};
+
+}  // namespace
+
+TEST(PlotGraphPoint, PensGoToTheTimeOriginAndTheVoltageExtremes)
+{
+    Graph g;
+    g.Plot(1, 0, 0);
+    EXPECT_EQ(g.PenU(), QPoint(420, 360));
+    EXPECT_EQ(g.PenI(), QPoint(420, 3570));
+    g.Plot(-1, 0, 0);
+    EXPECT_EQ(g.PenU(), QPoint(420, 2160));
+    g.Plot(-0.0001, 0, 0);
+    EXPECT_EQ(g.lastYU, 1260);
+    g.Plot(0.0001, 0, 0);
+    EXPECT_EQ(g.lastYU, 1259);
+}
+
+TEST(PlotGraphPoint, CurrentHeightScalesWithOmegaAndFlatBeforeTheFirstOscillation)
+{
+    Graph g;
+    g.Plot(0, 0.5, 2.0);
+    EXPECT_EQ(g.PenI(), QPoint(1020, Floor(3570 - 0.5 * 70 * 3.14)));
+    EXPECT_EQ(g.lastYI, 3460);
+    g.graphIScale = 0;
+    for (double graphI : {4.25, -4.25}) {
+        g.Plot(0.3, graphI, 2.5);
+        EXPECT_EQ(g.PenI(), QPoint(1170, 3570));
+        EXPECT_EQ(g.lastYI, 3570);
+    }
+}
+
+// A trace of a damped oscillation at device pixel ratio 2 matches the segments drawn here.
+TEST(PlotGraphPoint, TraceMatchesTheSegmentsBetweenSuccessivePoints)
+{
+    Graph g(2.0);
+    platform::Surface expected(kGraphBox, kWhite, 2);
+    expected.SetMapping({1.0, 2.0});
+    int x0 = 420, u0 = 1260, i0 = 3570;
+    for (int k = 0; k <= 200; ++k) {
+        const double t = k * 0.0613, u = std::exp(-0.2 * t) * std::cos(2.5 * t), i = -std::sin(2.5 * t);
+        g.Plot(u, i, t);
+        const int x = Floor(420 + t * 300), yU = Floor(1260 - u * 900), yI = Floor(3570 - i * 70 * 3.14);
+        expected.Line(x0, u0, x, yU, QColor(0, 0, 255));
+        expected.Line(x0, i0, x, yI, QColor(255, 0, 0));
+        x0 = x, u0 = yU, i0 = yI;
+    }
+    EXPECT_EQ(g.PenU(), QPoint(x0, u0));
+    EXPECT_EQ(g.PenI(), QPoint(x0, i0));
+    EXPECT_EQ(testsupport::DifferentPixels(g.picGr.Layer(), expected.Layer()), 0);
+}
+
+// Past 15 s the point is still plotted; the next step clears the box and starts at the left,
+// from the heights where the last sweep ended.
+TEST(AdvanceGraphSweep, WrapsAfterTheSweepAndKeepsTheHeights)
+{
+    Graph g;
+    g.Step(14.9, 0.5, 0.2);
+    g.Step(15.2, -0.25, 0.1);
+    EXPECT_EQ(g.PenU().x(), 4980);
+    const double endU = g.lastYU, endI = g.lastYI;
+
+    g.Step(15.25, -0.3, 0.05);
+    EXPECT_EQ(g.sweepCount, 1);
+    EXPECT_NEAR(g.sweepTime, 0.25, 1e-12);
+    EXPECT_EQ(g.lastX, 495);
+    platform::Surface expected(kGraphBox, kWhite, 2);
+    expected.Line(420, endU, 495, Floor(1260 + 0.3 * 900), QColor(0, 0, 255));
+    expected.Line(420, endI, 495, Floor(3570 - 0.05 * 70 * 3.14), QColor(255, 0, 0));
+    EXPECT_EQ(testsupport::DifferentPixels(g.picGr.Layer(), expected.Layer()), 0);
+}
+
+TEST(AdvanceGraphSweep, ExactlyFifteenSecondsIsStillTheSameSweep)
+{
+    Graph g;
+    g.Step(15.0, 0, 0);
+    g.Step(15.0, 0, 0);
+    EXPECT_EQ(g.sweepCount, 0);
+    EXPECT_EQ(g.sweepTime, 15.0);
+}
+
+// A run that ended past the sweep's end starts the next run with a new sweep at once, its
+// first points left of the time origin.
+TEST(AdvanceGraphSweep, ARunEndingPastTheSweepStartsTheNextOneEarly)
+{
+    Graph g;
+    g.sweepTime = 15.03;
+    g.sweepCount = 0;  // as the end of a run leaves them
+    g.Step(0.1, 0, 0);
+    EXPECT_EQ(g.sweepCount, 1);
+    EXPECT_NEAR(g.sweepTime, -14.9, 1e-12);
+    EXPECT_EQ(g.PenU().x(), Floor(420 + (0.1 - 15) * 300));
+}

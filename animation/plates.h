@@ -1,0 +1,44 @@
+#pragma once
+// The capacitor's plates: their colours, their rows of charge markers and, with them, the
+// two field drawings.
+//
+// Pair i is Plus1(i) on the positive plate `picup` with Minus1(i) on the negative plate
+// `picdown`; pairs 0..n always form a row centred on the plate.
+#include <QColor>
+
+#include "animation/plate_swap.h"
+#include "fields/field_tables.h"
+#include "markers/marker_array.h"
+#include "platform/container.h"
+#include "platform/surface.h"
+
+namespace animation {
+
+struct Plates {
+    platform::Container* picup;
+    platform::Container* picdown;
+    markers::MarkerArray* plus1;
+    markers::MarkerArray* minus1;
+};
+
+struct FieldContext {            // what the field drawings read besides their arguments
+    platform::Surface* window; int picupTop; int slider1; bool resistorIn;
+    const fields::CapAspectTable* capFieldAspect; const fields::CapRadiusTable* capFieldRadius; const fields::CapTipTable* capFieldX;
+    const fields::CoilTipTable* coilFieldLeftX; const fields::CoilTipTable* coilFieldRightX;
+};
+
+// The plates of a charging capacitor at level `level` (0..255): pairs 0..lastPair take the
+// plate colours, the plates are tinted, pairs 0..Int(level/25) are shown and the rest hidden,
+// and the capacitor's field is drawn. Level 0 with lastPair 10 whitens every marker and
+// leaves only pair 0 showing (the reset of the circuit).
+void ShowChargingPlates(Plates& plates, const int& level, const int& lastPair, const int& swapLock,
+                        const FieldContext& ctx, QColor background);
+
+// The plates of an oscillating capacitor: both fields are drawn, pairs 0..pairIndex are shown
+// in the plate colours (none when pairIndex is 0) and pairs beyond it hidden.
+void ShowOscillationPlates(Plates& plates, const QColor& plusColour, const QColor& minusColour,
+                           const QColor& chargeGrey, const int& pairIndex, const QColor& fieldColour,
+                           const int& coilFieldLevel, const int& lineCount, const double& current,
+                           const int& swapLock, const FieldContext& ctx);
+
+}  // namespace animation

@@ -66,6 +66,14 @@ LabelItem* Container::AddLabel(int left, int top, int width, int height, const Q
     return item;
 }
 
+PictureItem* Container::AddPicture(int left, int top, int width, int height, PictureItem::Painter painter)
+{
+    auto* item = new PictureItem(this, QRect(left, top, width, height), std::move(painter));
+    items_.emplace_back(item);
+    InvalidateBackdrop();
+    return item;
+}
+
 Surface& Container::EnableDrawing(QColor eraseColour, double penPx)
 {
     const QRect t = TwipsRect(this);
@@ -96,8 +104,6 @@ void Container::EnsureRasters(double dpr)
 {
     const double scale = SceneScale();
     const Mapping m{scale, dpr};
-    if (surface_ && (surface_->GetMapping().dpr != dpr || surface_->GetMapping().scale != scale))
-        surface_->SetMapping(m);
     const QSize device(std::max(1, m.Px(TwipsRect(this).width())),
                        std::max(1, m.Px(TwipsRect(this).height())));
     if (backdropDirty_ || rasterDpr_ != dpr || rasterScale_ != scale || backdrop_.size() != device) {
@@ -134,7 +140,7 @@ QImage Container::Compose(double dpr)
     QImage out = backdrop_.copy();
     if (surface_) {
         QPainter p(&out);
-        p.drawImage(0, 0, surface_->Layer());
+        p.drawImage(QRectF(out.rect()), surface_->Layer(), QRectF(surface_->Layer().rect()));
     }
     return out;
 }
@@ -150,13 +156,17 @@ void Container::paintEvent(QPaintEvent* e)
     const double dpr = devicePixelRatioF();
     EnsureRasters(dpr);
     QPainter p(this);
+    // A drawing made at another ratio than the screen's (a picture taken at ratio 2 of a
+    // window on a ratio-1 screen) is shown scaled; at the screen's ratio it is copied 1:1.
+    const double layerDpr = surface_ ? surface_->GetMapping().dpr : dpr;
     for (const QRect& r : e->region()) {
         const QRectF source(r.x() * dpr, r.y() * dpr, r.width() * dpr, r.height() * dpr);
-        if (transparent_)
-            p.setCompositionMode(QPainter::CompositionMode_SourceOver);
         p.drawImage(QRectF(r), backdrop_, source);
-        if (surface_)
-            p.drawImage(QRectF(r), surface_->Layer(), source);
+        if (surface_) {
+            const QRectF layerSource(r.x() * layerDpr, r.y() * layerDpr, r.width() * layerDpr,
+                                     r.height() * layerDpr);
+            p.drawImage(QRectF(r), surface_->Layer(), layerSource);
+        }
     }
 }
 

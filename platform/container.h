@@ -38,6 +38,8 @@ public:
                         const FontSpec& font, QColor fore, bool transparent, QColor back,
                         Qt::Alignment align = Qt::AlignLeft | Qt::AlignTop);
 
+    PictureItem* AddPicture(int left, int top, int width, int height, PictureItem::Painter painter);
+
     // Gives the container a persistent drawing; erase colour: the colour of what lies beneath.
     Surface& EnableDrawing(QColor eraseColour, double penPx = 1.0);
     Surface* Drawing() { return surface_.get(); }

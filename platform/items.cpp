@@ -84,4 +84,12 @@ void LabelItem::Paint(QPainter& p, const Mapping& m) const
     p.restore();
 }
 
+void PictureItem::Paint(QPainter& p, const Mapping& m) const
+{
+    const QRect r = m.Rect(rect_.x(), rect_.y(), rect_.width(), rect_.height());
+    if (r.isEmpty() || !painter_)
+        return;
+    p.drawImage(r.topLeft(), painter_(r.size()));
+}
+
 }  // namespace platform

@@ -6,7 +6,9 @@
 #include <QColor>
 #include <QLine>
 #include <QRect>
+#include <QImage>
 #include <QString>
+#include <functional>
 
 #include "platform/placement.h"
 #include "platform/twips.h"
@@ -89,6 +91,19 @@ private:
     bool transparent_;
     QColor back_;
     Qt::Alignment align_;
+};
+
+// A picture drawn by a function for the device size it is shown at, so it never blurs.
+class PictureItem : public Item {
+public:
+    using Painter = std::function<QImage(QSize devicePixels)>;
+    PictureItem(Container* owner, QRect twips, Painter painter)
+        : Item(owner), rect_(twips), painter_(std::move(painter)) {}
+    void Paint(QPainter& p, const Mapping& m) const override;
+
+private:
+    QRect rect_;
+    Painter painter_;
 };
 
 }  // namespace platform

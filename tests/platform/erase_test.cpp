@@ -67,9 +67,9 @@ TEST_P(EraseExactness, DrawingThenErasingLeavesTheSurfaceAsItWas)
 {
     const double dpr = GetParam();
     auto box = MakeBox();
-    const QImage before = box->Compose(dpr);
     auto& s = *box->Drawing();
-    ASSERT_EQ(s.GetMapping().dpr, dpr);
+    s.SetMapping({1.0, dpr});
+    const QImage before = box->Compose(dpr);
 
     const auto figures = RandomFigures(7, 60);
     DrawAll(s, figures, QColor(90, 90, 90));
@@ -85,6 +85,7 @@ TEST_P(EraseExactness, ErasingOneFigureLeavesTheOthers)
     const double dpr = GetParam();
     auto box = MakeBox();
     auto& s = *box->Drawing();
+    s.SetMapping({1.0, dpr});
     s.Ellipse(1750, 3830, 850, Qt::black, 0, 0, 1.5);
     const QImage oneEllipse = box->Compose(dpr);
     s.Line(100, 100, 5800, 4300, QColor(128, 128, 128));

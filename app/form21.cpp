@@ -1,0 +1,208 @@
+// The window: building it, its start-up, and the procedures the handlers share.
+#include "app/form21.h"
+
+#include <QCloseEvent>
+#include <QFont>
+#include <QMouseEvent>
+#include <QStyleFactory>
+
+#include "animation/hide_markers.h"
+#include "app/layout_helpers.h"
+#include "app/loops.h"
+#include "fields/coil_field.h"
+#include "fields/field_tables.h"
+#include "physics/arithmetic.h"
+#include "physics/circuit_parameters.h"
+
+namespace app {
+
+namespace {
+constexpr int kClientWidth = 15210;   // twips: 1014 px at scale 1
+constexpr int kClientHeight = 11010;  // twips: 734 px at scale 1
+constexpr int kUpperPlateTop = 3000;  // twips: the top of the upper plate position
+}  // namespace
+
+void PrepareApplication(QApplication& app)
+{
+    // The layout's faces, with their metric-compatible stand-ins where the faces are missing.
+    QFont::insertSubstitution("Arial", "Liberation Sans");
+    QFont::insertSubstitution("Courier New", "Liberation Mono");
+    QFont::insertSubstitution("Georgia", "Liberation Serif");
+    app.setStyle(QStyleFactory::create("Fusion"));
+    app.setApplicationName("oscillations");
+    app.setApplicationDisplayName("Электромагнитные колебания в контуре");
+}
+
+Form21::Form21(platform::Clock* clock, platform::StepQueue* steps)
+{
+    if (!clock) {
+        ownClock_ = std::make_unique<platform::SteadyClock>();
+        clock = ownClock_.get();
+    }
+    if (!steps) {
+        ownSteps_ = std::make_unique<platform::EventLoopStepQueue>();
+        steps = ownSteps_.get();
+    }
+    clock_ = clock;
+    steps_ = steps;
+
+    setWindowTitle("Электромагнитные колебания в контуре");
+    platform::Place(this, 0, 0, kClientWidth, kClientHeight);
+    SetFontSpec(this, Arial(9));
+    SetBackColor(platform::WindowBackground());
+
+    // Built from the bottom up: what is made later lies above.
+    BuildTitle();
+    BuildCircuit();
+    BuildWireChannels();
+    BuildMarkers();
+    Image2 = MakeHotArea(this, 1530, 2370, 3135, 2535, "Катушка индуктивности", false);
+    Image3 = MakeHotArea(this, 7170, 2490, 2385, 2085, "Конденсатор", false);
+    Image4 = MakeHotArea(this, 11400, 3210, 2385, 1185, "Источник тока", false);
+    Image1 = MakeHotArea(this, 4560, 5100, 2535, 1245, "Активное сопротивление", false);
+    Image5 = MakeHotArea(this, 7860, 4680, 885, 645, "Амперметр", false);
+    Image6 = MakeHotArea(this, 9960, 3240, 855, 795, "Вольтметр", false);
+    Image1->setEnabled(false);
+    imgOn1 = MakeHotArea(this, 7230, 1560, 555, 525, "Пуск ", true);
+    imgKey0 = MakeHotArea(this, 8010, 1560, 555, 555, "Стоп", true);
+    imgPow0 = MakeHotArea(this, 8760, 1560, 555, 525, "Зарядить конденсатор", true);
+    BuildEnergyPanel();
+    BuildInstruments();
+    BuildControlPanel();
+    BuildGraph();
+    drag_ = new platform::ManualDrag(this);
+
+    SetUpDrawings();
+    oscillation_ = std::make_unique<OscillationLoop>(*this);
+    charging_ = std::make_unique<ChargingLoop>(*this);
+    ConnectHandlers();
+    StartUp();
+}
+
+Form21::~Form21() = default;
+
+void Form21::SetUpDrawings()
+{
+    // Each drawing is rasterised at the ratio of the screen the window opens on.
+    const platform::Mapping m{platform::SceneScale(), devicePixelRatioF()};
+    auto enable = [&](platform::Container* c, QColor erase, double pen) {
+        c->EnableDrawing(erase, pen).SetMapping(m);
+    };
+    enable(this, platform::WindowBackground(), 1);
+    enable(picGr, kWhite, 2);
+    enable(picamp, kPink, 3);
+    enable(picvolt, kLilac, 3);
+    enable(picclock, kWhite, 3);  // the hand is erased in the clock face's white
+}
+
+void Form21::ConnectHandlers()
+{
+    connect(imgPow0, &platform::HotArea::clicked, this, &Form21::imgPow_Click);
+    connect(imgOn1, &platform::HotArea::clicked, this, &Form21::imgOn_Click);
+    connect(imgKey0, &platform::HotArea::clicked, this, &Form21::imgKey_Click);
+    connect(cmdSbros, &QPushButton::clicked, this, &Form21::cmdSbros_Click);
+    connect(Command1, &QPushButton::clicked, this, &Form21::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form21::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form21::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &Form21::Command4_Click);
+    connect(Command5, &QPushButton::clicked, this, &Form21::Command5_Click);
+    connect(Command6, &QPushButton::clicked, this, &Form21::Command6_Click);
+    picGr->installEventFilter(this);
+    drag_->onDrop = [this](QWidget* target, QPointF at) {
+        if (!target)
+            Form_DragDrop(picGr, at.x(), at.y());
+    };
+}
+
+void Form21::StartUp()
+{
+    Option1->SetValue(true);
+    Option2->SetValue(false);
+    platform::SetWidthTwips(picEenerg, 15);
+    platform::SetLeftTwips(picBenerg, 5685);
+    platform::SetWidthTwips(picBenerg, 15);
+    state.pi = physics::kProgramPi;
+    state.needleLength = 1060;
+    state.handLength = 550;
+    HidePlateCharges();
+    HideCurrentMarkers();
+    state.beta = 0;
+    Label5->SetBackColor(platform::WindowBackground());
+    Label4->SetBackColor(platform::WindowBackground());
+    picleft[0]->SetBackColor(platform::WindowBackground());
+    picright[4]->SetBackColor(platform::WindowBackground());
+    state.capFieldAspect = fields::StartCapFieldAspect();
+    state.capFieldRadius = fields::StartCapFieldRadius();
+    state.capFieldX = fields::StartCapFieldX();
+    state.coilFieldRightX = fields::StartCoilFieldRightX();
+    state.coilFieldLeftX = fields::StartCoilFieldLeftX();
+    Label1->SetVisible(false);
+    picGr->hide();
+    state.graphX0 = 420;
+    state.graphU0 = 1260;
+    state.graphI0 = 3570;
+    state.graphTScale = 300;
+    state.graphUScale = 900;
+    state.sweepSeconds = 15;
+    state.sweepTime = 0;
+    state.lastX = state.graphX0;
+    state.lastYU = state.graphU0;
+    state.lastYI = state.graphI0;
+
+    // What the window and the dials paint when they are first shown.
+    PaintWindow();
+    picamp_Paint();
+    picvolt_Paint();
+    picclock_Paint();
+}
+
+void Form21::HidePlateCharges() { animation::HidePlateCharges(Plus1, Minus1); }
+
+void Form21::HideCurrentMarkers() { animation::HideCurrentMarkers(tok, tokpow); }
+
+void Form21::PaintWindow() { fields::RedrawCoilLines(*Drawing()); }
+
+void Form21::picamp_Paint() { instruments::PaintAmmeterAtRest(*picamp->Drawing(), ammeterNeedle); }
+
+void Form21::picvolt_Paint() { instruments::PaintVoltmeterAtRest(*picvolt->Drawing(), voltmeterNeedle); }
+
+void Form21::picclock_Paint() { instruments::PaintClockAtRest(*picclock->Drawing()); }
+
+bool Form21::PlatesSwapped() const { return platform::TopTwips(picdown) == kUpperPlateTop; }
+
+void Form21::SwapPlateBoxes()
+{
+    const QRect up = platform::TwipsRect(picup);
+    const QRect down = platform::TwipsRect(picdown);
+    platform::MoveTwips(picup, down.x(), down.y());
+    platform::MoveTwips(picdown, up.x(), up.y());
+}
+
+void Form21::UpdateCircuitParameters()
+{
+    physics::UpdateCircuitParameters(Slider1->Value(), Slider2->Value(), state.pi, state.omega, state.beta);
+}
+
+bool Form21::LoopActive() const { return oscillation_->Active() || charging_->Active(); }
+
+bool Form21::eventFilter(QObject* watched, QEvent* e)
+{
+    if (watched == picGr && e->type() == QEvent::MouseButtonPress) {
+        auto* me = static_cast<QMouseEvent*>(e);
+        const int button = me->button() == Qt::LeftButton ? 1 : me->button() == Qt::RightButton ? 2 : 4;
+        const QPointF at = platform::LogicalToTwips(me->position());
+        picGr_MouseDown(button, at.x(), at.y());
+        return true;
+    }
+    return platform::Container::eventFilter(watched, e);
+}
+
+void Form21::closeEvent(QCloseEvent* e)
+{
+    oscillation_->Abandon();
+    charging_->Abandon();
+    e->accept();
+    emit quitRequested();
+}
+
+}  // namespace app

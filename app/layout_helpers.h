@@ -1,0 +1,45 @@
+#pragma once
+// Small makers for the layout: a box, a marker, a hot area, each placed in twips.
+#include "markers/charge_marker.h"
+#include "platform/colours.h"
+#include "platform/container.h"
+#include "platform/controls.h"
+#include "platform/placement.h"
+
+namespace app {
+
+inline platform::Container* MakeBox(QWidget* parent, int l, int t, int w, int h, QColor back)
+{
+    auto* box = new platform::Container(parent);
+    platform::Place(box, l, t, w, h);
+    box->SetBackColor(back);
+    return box;
+}
+
+inline markers::ChargeMarker* MakeMarker(QWidget* parent, markers::Glyph glyph, int l, int t, int w = 165,
+                                         int h = 165, QColor back = QColor(255, 255, 255))
+{
+    auto* m = new markers::ChargeMarker(parent, glyph, back);
+    platform::Place(m, l, t, w, h);
+    return m;
+}
+
+inline platform::HotArea* MakeHotArea(QWidget* parent, int l, int t, int w, int h, const QString& tip,
+                                      bool clickable)
+{
+    auto* a = new platform::HotArea(parent, tip, clickable);
+    platform::Place(a, l, t, w, h);
+    return a;
+}
+
+inline const QColor kWhite(255, 255, 255);
+inline const QColor kBlack(0, 0, 0);
+inline const QColor kGrey(128, 128, 128);
+inline const QColor kPink(255, 192, 192);    // the ammeter's colour
+inline const QColor kLilac(192, 192, 255);   // the voltmeter's colour
+inline const QColor kTeal(0, 128, 128);
+
+inline platform::FontSpec Arial(double pt, bool italic = false) { return {"Arial", pt, true, italic}; }
+inline platform::FontSpec Courier(double pt) { return {"Courier New", pt, true, false}; }
+
+}  // namespace app

@@ -1,0 +1,200 @@
+// RunOscillations: the capacitor discharges through the coil in real time.
+#include <cmath>
+
+#include "animation/colours.h"
+#include "animation/current_markers.h"
+#include "animation/plates.h"
+#include "app/form21.h"
+#include "platform/colours.h"
+#include "app/loops.h"
+#include "fields/coil_field.h"
+#include "instruments/dials.h"
+#include "instruments/graph.h"
+#include "physics/charging.h"
+#include "physics/circuit_parameters.h"
+#include "physics/energy_bars.h"
+#include "physics/oscillator.h"
+
+namespace app {
+
+namespace {
+constexpr int kScaleZeroRunning = 5690;  // twips in the energy frame: the magnetic bar's right end in a run
+}
+
+animation::FieldContext FieldsOf(Form21& w)
+{
+    return animation::FieldContext{w.Drawing(),
+                                   platform::TopTwips(w.picup),
+                                   w.Slider1->Value(),
+                                   w.ResistorIn(),
+                                   &w.state.capFieldAspect,
+                                   &w.state.capFieldRadius,
+                                   &w.state.capFieldX,
+                                   &w.state.coilFieldLeftX,
+                                   &w.state.coilFieldRightX};
+}
+
+std::vector<platform::Container*> CircuitStrips(Form21& w)
+{
+    return {w.picvert1, w.picvert2, w.picleft[0], w.picleft[1], w.picleft[2], w.picleft[3], w.picleft[4],
+            w.picind[2], w.picind[3], w.picind[4], w.picind[5], w.picind[6]};
+}
+
+std::vector<platform::Container*> ChargingStrips(Form21& w)
+{
+    return {w.picright[0], w.picright[1], w.picright[2], w.picright[3], w.picright[4], w.picvert1, w.picvert2};
+}
+
+void OscillationLoop::Run()
+{
+    ++generation_;
+    active_ = true;
+    tRunStart = w_.GetClock().Now();
+    w_.state.clockAngle = 0;
+    tPeriodStart = w_.GetClock().Now();
+    tRun = tPeriod = period = 0;
+    currentLevel = currentDirection = previousDirection = markerPhase = 0;
+    markerGroup = previousGroup = 0;
+    BeginStep();
+}
+
+void OscillationLoop::BeginStep()
+{
+    WindowState& s = w_.state;
+    s.pi = physics::kProgramPi;
+    const int v = w_.Slider1->Value();
+    swapThreshold = physics::SwapThresholdForSetting(v);
+    s.omega = physics::OmegaForSetting(v, s.pi);
+    s.graphIScale = physics::GraphIScaleForSetting(v);
+    if (s.runState != "on") {
+        EndOfRun();
+        return;
+    }
+    const double now = w_.GetClock().Now();
+    tRun = now - tRunStart;
+    tPeriod = now - tPeriodStart;
+
+    physics::ModelEnvironment env(s.graphU, s.graphI);
+    env.pi = s.pi;
+    env.beta = s.beta;
+    env.graphAmp = s.graphAmp;
+    env.platesSwapped = w_.PlatesSwapped();
+    env.endRun = [this] {
+        w_.RestoreIdleControls();
+        w_.state.runState.clear();
+    };
+    physics::ComputeOscillationStep(s.omega, s.current, currentDirection, chargeRatio, s.plateCharge,
+                                    currentLevel, markerPhase, period, s.chargeLevel, tRun, s.polarity, s.graphU,
+                                    s.graphI, s.swapLock, env);
+
+    const int x = s.plateCharge;
+    plusColour = animation::PlusColour(x);
+    minusColour = animation::MinusColour(x);
+    chargeGrey = animation::ChargeGrey(x, platform::WindowBackground());
+    const double volts = chargeRatio * s.chargeLevel * 60 / 255;
+    instruments::MoveVoltmeterNeedle(*w_.picvolt->Drawing(), w_.voltmeterNeedle, volts);
+
+    const unsigned gen = generation_;
+    w_.Steps().Post([this, gen] {
+        if (gen == generation_ && active_)
+            AfterYield();
+    });
+}
+
+void OscillationLoop::AfterYield()
+{
+    WindowState& s = w_.state;
+    if (s.runState != "on") {
+        EndOfRun();
+        return;
+    }
+    // Plates, and their swap near a zero of the charge
+    w_.picup->SetBackColor(plusColour);
+    w_.picdown->SetBackColor(minusColour);
+    if (s.plateCharge < swapThreshold && s.swapLock == 0) {
+        w_.SwapPlateBoxes();
+        s.swapLock = 1;
+    }
+    s.plateMarkerCount = physics::Int(s.plateCharge / 24.0);
+    if (currentDirection != previousDirection)
+        s.swapLock = 0;
+
+    const double amps = currentLevel * 60.0 / 255;
+    instruments::MoveAmmeterNeedle(*w_.picamp->Drawing(), w_.ammeterNeedle, amps);
+    const int c = std::abs(currentLevel);
+
+    if (s.beta != 0)
+        w_.Picture2->SetBackColor(platform::Rgb(255, 255, 255 - c));
+
+    s.coilFieldLevel = physics::Int(c / 60.0);
+    fieldColour = animation::CoilFieldColour(c, platform::WindowBackground());
+
+    animation::Plates plates{w_.picup, w_.picdown, &w_.Plus1, &w_.Minus1};
+    const int lineCount = physics::Int(s.plateCharge / 35.0);
+    animation::ShowOscillationPlates(plates, plusColour, minusColour, chargeGrey, s.plateMarkerCount, fieldColour,
+                                     s.coilFieldLevel, lineCount, s.current, s.swapLock, FieldsOf(w_));
+
+    markerGroup = physics::OscillationMarkerGroup(markerPhase);
+    wireColour = animation::WireColour(c);
+    animation::PaintCircuitWires(CircuitStrips(w_), wireColour);
+    animation::ShowCircuitMarkers(w_.tok, markerGroup, wireColour, previousGroup);
+    previousGroup = markerGroup;
+    previousDirection = currentDirection;
+
+    period = 2 * s.pi / s.omega;
+    instruments::MoveClockHand(*w_.picclock->Drawing(), -s.omega * tPeriod, s.clockAngle);
+    if (tPeriod >= period)
+        tPeriodStart = w_.GetClock().Now();
+
+    platform::SetWidthTwips(w_.picEenerg, physics::ElectricBarWidth(chargeRatio, s.chargeLevel));
+    if (s.chargeLevel != 0) {
+        const int left = physics::MagneticBarLeft(c, s.chargeLevel);
+        platform::SetLeftTwips(w_.picBenerg, left);
+        platform::SetWidthTwips(w_.picBenerg, kScaleZeroRunning - left);
+
+        instruments::AdvanceGraphSweep(*w_.picGr->Drawing(), tRun, s.sweepSeconds, s.sweepCount, s.sweepTime,
+                                       s.lastX, s.graphX0);
+        instruments::PlotGraphPoint(*w_.picGr->Drawing(), {w_.imgU, w_.imgI}, s.graphI, s.graphU, s.sweepTime,
+                                    s.graphX0, s.graphU0, s.graphI0, s.graphTScale, s.graphUScale, s.graphIScale,
+                                    s.omega, s.lastX, s.lastYU, s.lastYI);
+    }
+    BeginStep();
+}
+
+void OscillationLoop::EndOfRun()
+{
+    WindowState& s = w_.state;
+    active_ = false;
+    ++generation_;
+    platform::SetLeftTwips(w_.picBenerg, 5685);
+    platform::SetWidthTwips(w_.picBenerg, 15);
+    w_.Picture2->SetBackColor(QColor(255, 255, 255));
+    animation::PaintCircuitWires(CircuitStrips(w_), QColor(255, 255, 255));
+    w_.picleft[0]->SetBackColor(platform::WindowBackground());
+    w_.HideCurrentMarkers();
+    w_.picamp->Drawing()->Clear();
+    w_.picamp_Paint();
+    s.clockAngle = 0;
+    w_.picclock->Drawing()->Clear();
+    w_.picclock_Paint();
+    s.polarity = 0;
+    s.chargeLevel = s.plateCharge;
+    if (w_.PlatesSwapped())
+        s.polarity = 1;
+    s.coilFieldLevel = 3;
+    fields::EraseCoilField(*w_.Drawing(), s.coilFieldLeftX, s.coilFieldRightX);
+}
+
+void OscillationLoop::FinishIfStale()
+{
+    if (active_ && w_.state.runState != "on")
+        EndOfRun();
+}
+
+void OscillationLoop::Abandon()
+{
+    active_ = false;
+    ++generation_;
+}
+
+}  // namespace app

@@ -1,0 +1,162 @@
+// The switch, "Сброс" and "Выход": what each click does and which controls it enables.
+#include <QCoreApplication>
+
+#include "animation/plates.h"
+#include "app/form21.h"
+#include "app/loops.h"
+#include "platform/colours.h"
+
+namespace app {
+
+namespace {
+void ClearDrawing(platform::Container* box) { box->Drawing()->Clear(); }
+}  // namespace
+
+void Form21::imgPow_Click()
+{
+    FinishStaleLoops();
+    Command5->setEnabled(false);
+    state.stopped = 0;
+    platform::MoveTwips(imgU, platform::LeftTwips(imgU), state.graphU0);
+    platform::MoveTwips(imgI, platform::LeftTwips(imgI), state.graphI0);
+    ClearDrawing(picGr);
+    imgOn1->setEnabled(false);
+    ClearDrawing(picamp);
+    Command2->setEnabled(true);
+    Command3->setEnabled(true);
+    Slider2->SetEnabled(true);
+    cmdSbros->setEnabled(false);
+    if (state.runState == "pow")
+        return;
+    Line26->SetVisible(false);
+    Line27->SetVisible(true);
+    Picture4->hide();
+    if (PlatesSwapped()) {
+        SwapPlateBoxes();
+        ClearCircuitState(state.plateCharge);
+    }
+    state.runState = "pow";
+    picleft[0]->SetBackColor(platform::WindowBackground());
+    oscillation_->Run();  // only its end of a run: the oscillation displays go to rest
+    Line8->SetVisible(true);
+    Line9->SetVisible(true);
+    for (platform::LineItem* l : {Line6, Line7, Line10, Line11, Line12})
+        l->SetVisible(false);
+    charging_->Run();
+}
+
+void Form21::imgOn_Click()
+{
+    FinishStaleLoops();
+    Command5->setEnabled(false);
+    state.stopped = 0;
+    ClearDrawing(picGr);
+    platform::SetLeftTwips(imgI, state.graphX0);
+    platform::SetLeftTwips(imgU, state.graphX0);
+    imgPow0->setEnabled(false);
+    state.graphAmp = state.chargeLevel;
+    if (ResistorIn())
+        UpdateCircuitParameters();
+    ClearDrawing(picamp);
+    Command2->setEnabled(false);
+    Command3->setEnabled(false);
+    Slider2->SetEnabled(false);
+    Slider1->SetEnabled(true);
+    cmdSbros->setEnabled(false);
+    if (state.runState == "on")
+        return;
+    Line26->SetVisible(false);
+    Line27->SetVisible(true);
+    Picture4->hide();
+    state.runState = "on";
+    picright[4]->SetBackColor(platform::WindowBackground());
+    charging_->Run();  // only its closing steps: the charge reached is taken over
+    Line6->SetVisible(true);
+    Line7->SetVisible(true);
+    for (platform::LineItem* l : {Line8, Line9, Line10, Line11, Line12})
+        l->SetVisible(false);
+    oscillation_->Run();
+}
+
+void Form21::imgKey_Click()
+{
+    Command5->setEnabled(true);
+    RestoreIdleControls();
+}
+
+void Form21::RestoreIdleControls()
+{
+    state.sweepCount = 0;
+    state.lastX = state.graphX0;
+    // The next run's trace starts at the left edge of the graph, not left of its box.
+    state.sweepTime = 0;
+    state.stopped = 1;
+    imgOn1->setEnabled(true);
+    imgPow0->setEnabled(true);
+    Command2->setEnabled(true);
+    Command3->setEnabled(true);
+    Slider2->SetEnabled(true);
+    Slider1->SetEnabled(true);
+    cmdSbros->setEnabled(true);
+    Line26->SetVisible(true);
+    Line27->SetVisible(false);
+    Picture4->show();
+    state.runState = "key";
+    picleft[0]->SetBackColor(platform::WindowBackground());
+    picright[4]->SetBackColor(platform::WindowBackground());
+    Line10->SetVisible(true);
+    Line11->SetVisible(true);
+    Line12->SetVisible(true);
+    for (platform::LineItem* l : {Line8, Line9, Line6, Line7})
+        l->SetVisible(false);
+}
+
+void Form21::cmdSbros_Click()
+{
+    FinishStaleLoops();
+    platform::SetWidthTwips(picEenerg, 15);
+    ClearCircuitState(state.plateCharge);
+    ClearDrawing(picvolt);
+    ClearDrawing(picamp);
+    picvolt_Paint();
+    picamp_Paint();
+}
+
+void Form21::ClearCircuitState(int& charge)
+{
+    ClearDrawing(picGr);
+    platform::MoveTwips(imgU, state.graphX0, state.graphU0);
+    platform::MoveTwips(imgI, state.graphX0, state.graphI0);
+    state.lastX = state.graphX0;
+    state.lastYU = state.graphU0;
+    state.lastYI = state.graphI0;
+    for (int i = 0; i <= 10; ++i) {
+        Plus1(i)->SetVisible(false);
+        Minus1(i)->SetVisible(false);
+    }
+    state.chargeLevel = 0;
+    animation::Plates plates{picup, picdown, &Plus1, &Minus1};
+    animation::ShowChargingPlates(plates, state.chargeLevel, 10, state.swapLock, FieldsOf(*this),
+                                  platform::WindowBackground());
+    charge = 0;
+    picup->SetBackColor(QColor(255, 255, 255));
+    picdown->SetBackColor(QColor(255, 255, 255));
+    ClearDrawing(this);
+    PaintWindow();
+}
+
+void Form21::Command1_Click()
+{
+    oscillation_->Abandon();
+    charging_->Abandon();
+    emit quitRequested();
+    QCoreApplication::exit(0);
+}
+
+void Form21::FinishStaleLoops()
+{
+    oscillation_->FinishIfStale();
+    charging_->FinishIfStale();
+}
+
+}  // namespace app

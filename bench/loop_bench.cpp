@@ -1,0 +1,149 @@
+// How fast the loops step on the offscreen window at scale 1.
+//
+//   QT_QPA_PLATFORM=offscreen build/bench/loop_bench
+//
+// OscillationStep: a full step of a free oscillation (model, plates, fields, markers, dials,
+// bars, graph) with the window painted as a screen would. DrawingOnly: the same figures and
+// colours without the state record's bookkeeping and without painting. ChargingStep: a step
+// of a fast charge. After the runs, the resident memory before and after a 600 s scripted run.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QPainter>
+#include <algorithm>
+#include <vector>
+
+#include "animation/colours.h"
+#include "animation/current_markers.h"
+#include "animation/plates.h"
+#include "app/form21.h"
+#include "app/loops.h"
+#include "fields/coil_field.h"
+#include "instruments/dials.h"
+#include "platform/clock.h"
+#include "platform/colours.h"
+
+namespace {
+
+struct Bench {
+    platform::ScriptedClock clock;
+    platform::ScriptedStepQueue steps;
+    app::Form21 window{&clock, &steps};
+    QImage screen{1014, 734, QImage::Format_ARGB32_Premultiplied};
+
+    void Step(double dt)
+    {
+        clock.Advance(dt);
+        steps.RunOne();
+    }
+    void Show() { window.render(&screen); }  // a whole-window paint, as after a step on screen
+};
+
+void ChargeAndStart(Bench& b)
+{
+    b.window.imgPow0->Click();
+    for (int i = 0; i < 300; ++i)
+        b.Step(0.01);
+    b.window.imgKey0->Click();
+    b.Step(0.01);
+    b.window.imgOn1->Click();
+}
+
+double ResidentMegabytes()
+{
+    QFile f("/proc/self/statm");
+    if (!f.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> parts = f.readAll().split(' ');
+    return parts.size() > 1 ? parts[1].toDouble() * 4096 / (1024 * 1024) : 0;
+}
+
+void OscillationStep(benchmark::State& st)
+{
+    Bench b;
+    ChargeAndStart(b);
+    std::vector<double> times;
+    for (auto _ : st) {
+        const auto start = std::chrono::steady_clock::now();
+        b.Step(0.004);
+        QCoreApplication::processEvents();
+        times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+    }
+    std::sort(times.begin(), times.end());
+    st.counters["p50_ms"] = times[times.size() / 2];
+    st.counters["p99_ms"] = times[times.size() * 99 / 100];
+    st.counters["steps_per_s"] = benchmark::Counter(static_cast<double>(st.iterations()), benchmark::Counter::kIsRate);
+}
+BENCHMARK(OscillationStep)->MinTime(2.0);
+
+void DrawingOnly(benchmark::State& st)
+{
+    Bench b;
+    ChargeAndStart(b);
+    app::Form21& w = b.window;
+    double t = 0;
+    int previous = 0;
+    for (auto _ : st) {
+        t += 0.004;
+        const int q = static_cast<int>(255 * std::abs(std::cos(3.14 * t)));
+        const int c = static_cast<int>(255 * std::abs(std::sin(3.14 * t)));
+        const double current = -std::sin(3.14 * t);
+        animation::Plates plates{w.picup, w.picdown, &w.Plus1, &w.Minus1};
+        animation::ShowOscillationPlates(plates, animation::PlusColour(q), animation::MinusColour(q),
+                                         animation::ChargeGrey(q, platform::WindowBackground()), q / 24,
+                                         animation::CoilFieldColour(c, platform::WindowBackground()), c / 60, q / 35,
+                                         current, w.state.swapLock, app::FieldsOf(w));
+        const int group = 21 - static_cast<int>(std::floor(-q / 12.0));
+        animation::PaintCircuitWires(app::CircuitStrips(w), animation::WireColour(c));
+        animation::ShowCircuitMarkers(w.tok, std::clamp(group, 0, 43), animation::WireColour(c), previous);
+        previous = std::clamp(group, 0, 43);
+        instruments::MoveAmmeterNeedle(*w.picamp->Drawing(), w.ammeterNeedle, 60.0 * c / 255);
+        instruments::MoveVoltmeterNeedle(*w.picvolt->Drawing(), w.voltmeterNeedle, 60.0 * q / 255);
+        instruments::MoveClockHand(*w.picclock->Drawing(), -3.14 * t, w.state.clockAngle);
+        QCoreApplication::processEvents();
+    }
+    st.counters["steps_per_s"] = benchmark::Counter(static_cast<double>(st.iterations()), benchmark::Counter::kIsRate);
+}
+BENCHMARK(DrawingOnly)->MinTime(2.0);
+
+void ChargingStep(benchmark::State& st)
+{
+    Bench b;
+    b.window.imgPow0->Click();
+    for (auto _ : st) {
+        b.Step(0.0005);
+        QCoreApplication::processEvents();
+    }
+    st.counters["steps_per_s"] = benchmark::Counter(static_cast<double>(st.iterations()), benchmark::Counter::kIsRate);
+}
+BENCHMARK(ChargingStep)->MinTime(2.0);
+
+void LongRunMemory(benchmark::State& st)
+{
+    for (auto _ : st) {
+        Bench b;
+        ChargeAndStart(b);
+        for (int i = 0; i < 1000; ++i)
+            b.Step(0.01);
+        const double before = ResidentMegabytes();
+        while (b.window.LoopActive())
+            b.Step(0.05);  // to the end of the 600 s run
+        const double after = ResidentMegabytes();
+        st.counters["rss_after_10s_MB"] = before;
+        st.counters["rss_after_600s_MB"] = after;
+    }
+}
+BENCHMARK(LongRunMemory)->Iterations(1);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    app::PrepareApplication(app);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -27,8 +27,17 @@ Surface::Surface(QSize twipsSize, QColor eraseColour, double penPx)
     SetMapping(Mapping{SceneScale(), 1.0});
 }
 
+Surface::~Surface() = default;
+
+const QImage& Surface::Layer() const
+{
+    painter_.reset();
+    return layer_;
+}
+
 void Surface::SetMapping(const Mapping& mapping)
 {
+    painter_.reset();
     mapping_ = mapping;
     const QSize device(std::max(1, mapping_.Px(twipsSize_.width())),
                        std::max(1, mapping_.Px(twipsSize_.height())));
@@ -88,12 +97,17 @@ void Surface::Stroke(const QPoint* points, int count, QColor colour)
     if (count < 1)
         return;
     const int width = mapping_.PenPx(penPx_);
-    QPainter p(&layer_);
-    p.setRenderHint(QPainter::Antialiasing, false);
+    if (!painter_) {
+        painter_ = std::make_unique<QPainter>(&layer_);
+        painter_->setRenderHint(QPainter::Antialiasing, false);
+    }
+    QPainter& p = *painter_;
     QPen pen(colour);
     if (colour == erase_) {
         p.setCompositionMode(QPainter::CompositionMode_Source);
         pen.setColor(Qt::transparent);
+    } else {
+        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     }
     pen.setWidth(width == 1 ? 0 : width);  // width 0: the exact one-pixel cosmetic line
     pen.setCapStyle(Qt::RoundCap);
@@ -103,7 +117,6 @@ void Surface::Stroke(const QPoint* points, int count, QColor colour)
         p.drawPoint(points[0]);
     else
         p.drawPolyline(points, count);
-    p.end();
 
     if (damage_) {
         int l = points[0].x(), r = l, t = points[0].y(), b = t;
@@ -120,6 +133,7 @@ void Surface::Stroke(const QPoint* points, int count, QColor colour)
 
 void Surface::Clear()
 {
+    painter_.reset();
     layer_.fill(Qt::transparent);
     if (damage_)
         damage_(layer_.rect());

@@ -12,6 +12,9 @@
 #include <QRect>
 #include <QSize>
 #include <functional>
+#include <memory>
+
+class QPainter;
 
 #include "platform/twips.h"
 
@@ -21,6 +24,7 @@ class Surface {
 public:
     // size: the surface in twips; penPx: the pen width in pixels at scale 1 (1 = thin).
     Surface(QSize twipsSize, QColor eraseColour, double penPx = 1.0);
+    ~Surface();
 
     // Re-rasterise for another scene scale or device pixel ratio; the drawing is emptied.
     void SetMapping(const Mapping& mapping);
@@ -45,7 +49,7 @@ public:
     void Clear();
 
     // The drawing in device pixels: transparent where nothing is drawn.
-    const QImage& Layer() const { return layer_; }
+    const QImage& Layer() const;
 
     // Called with the device rectangle that a drawing operation changed.
     void SetDamageHandler(std::function<void(const QRect&)> handler) { damage_ = std::move(handler); }
@@ -61,6 +65,8 @@ private:
     double penPx_;
     Mapping mapping_;
     QImage layer_;
+    // One painter serves a run of strokes and is closed before anyone reads the drawing.
+    mutable std::unique_ptr<QPainter> painter_;
     std::function<void(const QRect&)> damage_;
 };
 

@@ -1,12 +1,69 @@
-// Opens the demonstration's one window.
+// Opens the demonstration's window; without a graphical display, draws the lesson into pictures.
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <cstdio>
+#include <cstdlib>
 
 #include "app/form21.h"
+#include "app/headless_lesson.h"
+#include "platform/display_probe.h"
+
+namespace {
+
+struct Options {
+    bool headless = false;
+    QString folder = "screenshots";
+};
+
+Options ReadOptions(const QCoreApplication& app)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription("Электромагнитные колебания в контуре");
+    parser.addHelpOption();
+    QCommandLineOption headless("headless", "Draw the lesson into pictures instead of opening the window.");
+    QCommandLineOption folder("screenshots", "Where the pictures of the lesson go (default: screenshots).", "folder",
+                              "screenshots");
+    parser.addOption(headless);
+    parser.addOption(folder);
+    parser.process(app);
+    return {parser.isSet(headless), parser.value(folder)};
+}
+
+int DrawLesson(const QString& folder)
+{
+    QStringList files = app::RunHeadlessLesson(folder);
+    if (files.isEmpty()) {
+        std::fprintf(stderr, "Cannot write the pictures into %s\n", qPrintable(folder));
+        return 1;
+    }
+    std::printf("Pictures of the lesson are in %s/: %s\n", qPrintable(QDir(folder).absolutePath()),
+                qPrintable(files.replaceInStrings(QDir(folder).path() + "/", "").join(", ")));
+    return 0;
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
+    // Without a display the toolkit would stop with a plugin error: draw the lesson instead.
+    const bool platformChosen = std::getenv("QT_QPA_PLATFORM") != nullptr;
+    bool asked = false;
+    for (int i = 1; i < argc; ++i)
+        asked = asked || QByteArray(argv[i]) == "--headless";
+    const bool noDisplay = !platformChosen && !asked && !platform::DisplayAvailable();
+    if (noDisplay || (asked && !platformChosen))
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QApplication app(argc, argv);
     app::PrepareApplication(app);
+    const Options options = ReadOptions(app);
+    if (noDisplay) {
+        std::printf("No graphical display is available: the lesson is drawn into pictures instead.\n");
+        std::fflush(stdout);
+    }
+    if (noDisplay || options.headless)
+        return DrawLesson(options.folder);
+
     app::Form21 window;
     window.show();
     return app.exec();

@@ -11,14 +11,6 @@ using testsupport::Lesson;
 
 namespace {
 
-// Brings the loop to the moment `t` exactly: the step that reads the clock at t is completed.
-void ArriveAt(Lesson& l, double t)
-{
-    l.clock.Set(t);
-    l.steps.RunOne();  // finishes the step begun earlier; the next one reads t
-    l.steps.RunOne();  // finishes the step that read t
-}
-
 // The twips of a meter needle's tip for a deflection in degrees.
 QPoint MeterTip(double degrees)
 {
@@ -41,7 +33,7 @@ TEST(Lesson, FastChargeReachesLevel250AfterOneSecond)
     EXPECT_TRUE(l.window.Line8->Visible() && l.window.Line9->Visible());
     EXPECT_FALSE(l.window.Line10->Visible());
     l.Run(0.9);
-    ArriveAt(l, 1.0);
+    l.ArriveAt(1.0);
     const int expected = static_cast<int>(std::floor(255 * (1 - std::exp(-4.0))));
     EXPECT_EQ(l.window.state.chargeLevel, 250);
     EXPECT_EQ(l.window.state.chargeLevel, expected);

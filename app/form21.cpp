@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QMouseEvent>
 #include <QStyleFactory>
+#include <cmath>
 
 #include "animation/hide_markers.h"
 #include "app/layout_helpers.h"
@@ -17,8 +18,6 @@
 namespace app {
 
 namespace {
-constexpr int kClientWidth = 15210;   // twips: 1014 px at scale 1
-constexpr int kClientHeight = 11010;  // twips: 734 px at scale 1
 constexpr int kUpperPlateTop = 3000;  // twips: the top of the upper plate position
 }  // namespace
 
@@ -47,7 +46,7 @@ Form21::Form21(platform::Clock* clock, platform::StepQueue* steps)
     steps_ = steps;
 
     setWindowTitle("Электромагнитные колебания в контуре");
-    platform::Place(this, 0, 0, kClientWidth, kClientHeight);
+    platform::Place(this, 0, 0, platform::kSceneWidthTwips, platform::kSceneHeightTwips);
     SetFontSpec(this, Arial(9));
     SetBackColor(platform::WindowBackground());
 
@@ -195,6 +194,23 @@ bool Form21::eventFilter(QObject* watched, QEvent* e)
         return true;
     }
     return platform::Container::eventFilter(watched, e);
+}
+
+void Form21::resizeEvent(QResizeEvent* e)
+{
+    platform::Container::resizeEvent(e);
+    // The scene scales with the window, keeping its proportions: the larger side has room left.
+    const QSize natural = platform::Mapping{1.0, 1.0}
+                              .Rect(0, 0, platform::kSceneWidthTwips, platform::kSceneHeightTwips)
+                              .size();
+    const double scale = std::min(double(width()) / natural.width(), double(height()) / natural.height());
+    if (scale <= 0 || std::abs(scale - platform::SceneScale()) < 1e-9)
+        return;
+    platform::SetSceneScale(scale);
+    platform::Relayout(this);
+    Rescaled();
+    for (platform::Container* c : findChildren<platform::Container*>())
+        c->Rescaled();
 }
 
 void Form21::closeEvent(QCloseEvent* e)

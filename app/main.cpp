@@ -2,12 +2,15 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QScreen>
 #include <cstdio>
 #include <cstdlib>
 
 #include "app/form21.h"
 #include "app/headless_lesson.h"
 #include "platform/display_probe.h"
+#include "platform/placement.h"
+#include "platform/twips.h"
 
 namespace {
 
@@ -64,6 +67,10 @@ int main(int argc, char** argv)
     if (noDisplay || options.headless)
         return DrawLesson(options.folder);
 
+    // The window opens at its natural size where that fits the screen, else as large as fits.
+    constexpr int kFrameAllowance = 40;  // px: a title bar and borders the window manager adds
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        platform::SetSceneScale(platform::FitScale(screen->availableGeometry().size() - QSize(16, kFrameAllowance)));
     app::Form21 window;
     window.show();
     return app.exec();

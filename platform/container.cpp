@@ -104,6 +104,9 @@ void Container::EnsureRasters(double dpr)
 {
     const double scale = SceneScale();
     const Mapping m{scale, dpr};
+    // The drawing follows the scale and the screen's ratio, drawn again from its record.
+    if (surface_ && (surface_->GetMapping().dpr != dpr || surface_->GetMapping().scale != scale))
+        surface_->SetMapping(m);
     const QSize device(std::max(1, m.Px(TwipsRect(this).width())),
                        std::max(1, m.Px(TwipsRect(this).height())));
     if (backdropDirty_ || rasterDpr_ != dpr || rasterScale_ != scale || backdrop_.size() != device) {
@@ -134,6 +137,14 @@ void Container::PaintBackdrop(QImage& image, const Mapping& m) const
             item->Paint(p, m);
 }
 
+void Container::Rescaled()
+{
+    backdropDirty_ = true;
+    if (surface_)
+        surface_->SetMapping(Mapping{SceneScale(), surface_->GetMapping().dpr});
+    update();
+}
+
 QImage Container::Compose(double dpr)
 {
     EnsureRasters(dpr);
@@ -156,17 +167,18 @@ void Container::paintEvent(QPaintEvent* e)
     const double dpr = devicePixelRatioF();
     EnsureRasters(dpr);
     QPainter p(this);
-    // A drawing made at another ratio than the screen's (a picture taken at ratio 2 of a
-    // window on a ratio-1 screen) is shown scaled; at the screen's ratio it is copied 1:1.
-    const double layerDpr = surface_ ? surface_->GetMapping().dpr : dpr;
+    const QRect scene(QPoint(0, 0), QSizeF(backdrop_.size() / dpr).toSize());
     for (const QRect& r : e->region()) {
-        const QRectF source(r.x() * dpr, r.y() * dpr, r.width() * dpr, r.height() * dpr);
-        p.drawImage(QRectF(r), backdrop_, source);
-        if (surface_) {
-            const QRectF layerSource(r.x() * layerDpr, r.y() * layerDpr, r.width() * layerDpr,
-                                     r.height() * layerDpr);
-            p.drawImage(QRectF(r), surface_->Layer(), layerSource);
-        }
+        // A window larger than the scene shows its background beyond the scene.
+        if (!scene.contains(r))
+            p.fillRect(r, back_);
+        const QRect s = r.intersected(scene);
+        if (s.isEmpty())
+            continue;
+        const QRectF source(s.x() * dpr, s.y() * dpr, s.width() * dpr, s.height() * dpr);
+        p.drawImage(QRectF(s), backdrop_, source);
+        if (surface_)
+            p.drawImage(QRectF(s), surface_->Layer(), source);
     }
 }
 

@@ -47,6 +47,9 @@ public:
     // The backdrop (background, border, lines, shapes, labels) must be painted anew.
     void InvalidateBackdrop();
 
+    // The scene scale changed: the backdrop and the drawing are made again at the new scale.
+    void Rescaled();
+
     // Background, items and drawing composed at a device pixel ratio, without child controls.
     QImage Compose(double dpr);
 

@@ -2,6 +2,7 @@
 
 #include <QVariant>
 #include <QWidget>
+#include <algorithm>
 
 #include "platform/twips.h"
 
@@ -17,7 +18,7 @@ constexpr const char* kFontItalic = "osc_font_italic";
 void Apply(QWidget* w)
 {
     const QVariant v = w->property(kTwips);
-    if (v.isValid()) {
+    if (v.isValid() && !w->isWindow()) {  // a window's size is the user's; the scene scales to it
         const QRect t = v.toRect();
         w->setGeometry(LogicalMapping().Rect(t.x(), t.y(), t.width(), t.height()));
     }
@@ -42,8 +43,10 @@ QFont MakeFont(const FontSpec& spec, double pixelsPerTwip)
 
 void Place(QWidget* w, int left, int top, int width, int height)
 {
-    w->setProperty(kTwips, QRect(left, top, width, height));
+    w->setProperty(kTwips, QRect(left, top, std::max(0, width), std::max(0, height)));
     Apply(w);
+    if (w->isWindow())
+        w->resize(LogicalMapping().Rect(0, 0, width, height).size());
 }
 
 QRect TwipsRect(const QWidget* w) { return w->property(kTwips).toRect(); }
@@ -82,6 +85,15 @@ void Relayout(QWidget* root)
     Apply(root);
     for (QWidget* child : root->findChildren<QWidget*>())
         Apply(child);
+}
+
+double FitScale(QSize available)
+{
+    const QSize natural = Mapping{1.0, 1.0}.Rect(0, 0, kSceneWidthTwips, kSceneHeightTwips).size();
+    if (available.width() >= natural.width() && available.height() >= natural.height())
+        return 1.0;
+    return std::max(0.25, std::min(double(available.width()) / natural.width(),
+                                   double(available.height()) / natural.height()));
 }
 
 }  // namespace platform

@@ -5,6 +5,7 @@
 // the control, and the widget's pixel geometry follows from them through the one mapping.
 #include <QFont>
 #include <QRect>
+#include <QSize>
 #include <QString>
 
 class QWidget;
@@ -32,6 +33,13 @@ void SetWidthTwips(QWidget* w, int width);
 
 // Gives a widget its font in points; the pixel size follows the scene scale.
 void SetFontSpec(QWidget* w, const FontSpec& spec);
+
+// The scene: the window's client area in twips (1014 x 734 pixels at scale 1).
+inline constexpr int kSceneWidthTwips = 15210;
+inline constexpr int kSceneHeightTwips = 11010;
+
+// The scene scale for a screen area: 1 where the scene fits, else the largest that fits.
+double FitScale(QSize available);
 
 // Applies the current scene scale to the geometry and fonts of a widget and all below it.
 void Relayout(QWidget* root);

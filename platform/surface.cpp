@@ -43,29 +43,22 @@ void Surface::SetMapping(const Mapping& mapping)
                        std::max(1, mapping_.Px(twipsSize_.height())));
     layer_ = QImage(device, QImage::Format_ARGB32_Premultiplied);
     layer_.fill(Qt::transparent);
+    for (const Figure& f : record_.Figures())
+        Rasterise(f);
+    painter_.reset();
+    if (damage_)
+        damage_(layer_.rect());
 }
 
-void Surface::Line(double x1, double y1, double x2, double y2, QColor colour)
+void Surface::Rasterise(const Figure& f)
 {
-    const QPoint pts[2] = {mapping_.Point(x1, y1), mapping_.Point(x2, y2)};
-    Stroke(pts, 2, colour);
-}
-
-QPointF Surface::EllipsePoint(double cx, double cy, double radius, double aspect, double angle)
-{
-    double rx = radius, ry = radius;
-    if (aspect >= 1.0)
-        rx = radius / aspect;
-    else
-        ry = radius * aspect;
-    return QPointF(cx + rx * std::cos(angle), cy - ry * std::sin(angle));
-}
-
-void Surface::Ellipse(double cx, double cy, double radius, QColor colour, double start, double end,
-                      double aspect)
-{
-    if (!(aspect > 0.0) || !std::isfinite(radius) || !std::isfinite(start) || !std::isfinite(end))
+    const auto& g = f.g;
+    if (f.kind == Figure::Kind::Line) {
+        const QPoint pts[2] = {mapping_.Point(g[0], g[1]), mapping_.Point(g[2], g[3])};
+        Stroke(pts, 2, f.colour);
         return;
+    }
+    const double cx = g[0], cy = g[1], radius = g[2], start = g[3], end = g[4], aspect = g[5];
     double span = end - start;
     const bool whole = (start == end);
     if (whole)
@@ -89,7 +82,34 @@ void Surface::Ellipse(double cx, double cy, double radius, QColor colour, double
         if (pts.empty() || pts.back() != p)
             pts.push_back(p);
     }
-    Stroke(pts.data(), static_cast<int>(pts.size()), colour);
+    Stroke(pts.data(), static_cast<int>(pts.size()), f.colour);
+}
+
+void Surface::Line(double x1, double y1, double x2, double y2, QColor colour)
+{
+    const Figure f{Figure::Kind::Line, {x1, y1, x2, y2, 0, 0}, colour};
+    record_.Note(f);
+    Rasterise(f);
+}
+
+QPointF Surface::EllipsePoint(double cx, double cy, double radius, double aspect, double angle)
+{
+    double rx = radius, ry = radius;
+    if (aspect >= 1.0)
+        rx = radius / aspect;
+    else
+        ry = radius * aspect;
+    return QPointF(cx + rx * std::cos(angle), cy - ry * std::sin(angle));
+}
+
+void Surface::Ellipse(double cx, double cy, double radius, QColor colour, double start, double end,
+                      double aspect)
+{
+    if (!(aspect > 0.0) || !std::isfinite(radius) || !std::isfinite(start) || !std::isfinite(end))
+        return;
+    const Figure f{Figure::Kind::Ellipse, {cx, cy, radius, start, end, aspect}, colour};
+    record_.Note(f);
+    Rasterise(f);
 }
 
 void Surface::Stroke(const QPoint* points, int count, QColor colour)
@@ -133,6 +153,7 @@ void Surface::Stroke(const QPoint* points, int count, QColor colour)
 
 void Surface::Clear()
 {
+    record_.Clear();
     painter_.reset();
     layer_.fill(Qt::transparent);
     if (damage_)

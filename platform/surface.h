@@ -16,6 +16,7 @@
 
 class QPainter;
 
+#include "platform/figure_record.h"
 #include "platform/twips.h"
 
 namespace platform {
@@ -26,7 +27,8 @@ public:
     Surface(QSize twipsSize, QColor eraseColour, double penPx = 1.0);
     ~Surface();
 
-    // Re-rasterise for another scene scale or device pixel ratio; the drawing is emptied.
+    // Re-rasterise for another scene scale or device pixel ratio: the drawing is drawn again
+    // from its record, exactly as if it had been drawn at that mapping from the start.
     void SetMapping(const Mapping& mapping);
     const Mapping& GetMapping() const { return mapping_; }
 
@@ -54,16 +56,21 @@ public:
     // Called with the device rectangle that a drawing operation changed.
     void SetDamageHandler(std::function<void(const QRect&)> handler) { damage_ = std::move(handler); }
 
+    // How many figures the drawing remembers (the different figures since the last clear).
+    std::size_t RecordedFigures() const { return record_.Size(); }
+
     // The point of the ellipse at a parametric angle, in twips (what the arc operation uses).
     static QPointF EllipsePoint(double cx, double cy, double radius, double aspect, double angle);
 
 private:
+    void Rasterise(const Figure& f);
     void Stroke(const QPoint* points, int count, QColor colour);
 
     QSize twipsSize_;
     QColor erase_;
     double penPx_;
     Mapping mapping_;
+    FigureRecord record_;
     QImage layer_;
     // One painter serves a run of strokes and is closed before anyone reads the drawing.
     mutable std::unique_ptr<QPainter> painter_;

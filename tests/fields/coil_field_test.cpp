@@ -260,7 +260,8 @@ TEST_P(CoilFieldSequence, EveryStepShowsOnlyItsOwnField)
 
 INSTANTIATE_TEST_SUITE_P(Mappings, CoilFieldSequence,
                          ::testing::Values(platform::Mapping{1.0, 1.0}, platform::Mapping{1.0, 2.0},
-                                           platform::Mapping{1.5, 1.0}),
+                                           platform::Mapping{1.5, 1.0}, platform::Mapping{0.75, 1.0},
+                                           platform::Mapping{2.5, 1.0}),
                          [](const auto& info) {
                              return "scale" + std::to_string(int(info.param.scale * 10)) + "_dpr" +
                                     std::to_string(int(info.param.dpr));

@@ -61,14 +61,16 @@ std::vector<Figure> RandomFigures(unsigned seed, int count)
 
 }  // namespace
 
-class EraseExactness : public ::testing::TestWithParam<double> {};
+class EraseExactness : public ::testing::TestWithParam<platform::Mapping> {};
 
 TEST_P(EraseExactness, DrawingThenErasingLeavesTheSurfaceAsItWas)
 {
-    const double dpr = GetParam();
+    const platform::Mapping m = GetParam();
+    const double dpr = m.dpr;
+    platform::SetSceneScale(m.scale);
     auto box = MakeBox();
     auto& s = *box->Drawing();
-    s.SetMapping({1.0, dpr});
+    s.SetMapping(m);
     const QImage before = box->Compose(dpr);
 
     const auto figures = RandomFigures(7, 60);
@@ -78,14 +80,17 @@ TEST_P(EraseExactness, DrawingThenErasingLeavesTheSurfaceAsItWas)
 
     DrawAll(s, figures, platform::ButtonFace());
     EXPECT_EQ(testsupport::DifferentPixels(before, box->Compose(dpr)), 0);
+    platform::SetSceneScale(1.0);
 }
 
 TEST_P(EraseExactness, ErasingOneFigureLeavesTheOthers)
 {
-    const double dpr = GetParam();
+    const platform::Mapping m = GetParam();
+    const double dpr = m.dpr;
+    platform::SetSceneScale(m.scale);
     auto box = MakeBox();
     auto& s = *box->Drawing();
-    s.SetMapping({1.0, dpr});
+    s.SetMapping(m);
     s.Ellipse(1750, 3830, 850, Qt::black, 0, 0, 1.5);
     const QImage oneEllipse = box->Compose(dpr);
     s.Line(100, 100, 5800, 4300, QColor(128, 128, 128));
@@ -93,10 +98,36 @@ TEST_P(EraseExactness, ErasingOneFigureLeavesTheOthers)
     // Where the erased line crossed the ellipse, the ellipse lost pixels, as an overdraw does;
     // nowhere else did anything change.
     const QImage after = box->Compose(dpr);
-    EXPECT_LT(testsupport::DifferentPixels(oneEllipse, after), 4 * dpr * dpr);
+    EXPECT_LT(testsupport::DifferentPixels(oneEllipse, after), 4 * m.scale * m.scale * dpr * dpr + 4);
+    platform::SetSceneScale(1.0);
 }
 
-INSTANTIATE_TEST_SUITE_P(DevicePixelRatios, EraseExactness, ::testing::Values(1.0, 2.0));
+INSTANTIATE_TEST_SUITE_P(ScalesAndRatios, EraseExactness,
+                         ::testing::Values(platform::Mapping{0.75, 1.0}, platform::Mapping{1.0, 1.0},
+                                           platform::Mapping{1.5, 1.0}, platform::Mapping{2.0, 1.0},
+                                           platform::Mapping{2.5, 1.0}, platform::Mapping{1.0, 2.0},
+                                           platform::Mapping{1.5, 2.0}));
+
+TEST(Surface, ADrawingMadeAgainAtAnotherScaleIsTheDrawingMadeThereFromTheStart)
+{
+    // Draw, erase and overdraw at scale 1, then change to 2.5: the picture equals the same
+    // figures drawn at 2.5 from the start, and the record keeps one entry per figure.
+    const auto figures = RandomFigures(11, 40);
+    platform::Surface moved(QSize(6000, 4500), platform::ButtonFace());
+    platform::Surface there(QSize(6000, 4500), platform::ButtonFace());
+    there.SetMapping({2.5, 1.0});
+    for (platform::Surface* s : {&moved, &there}) {
+        for (int round = 0; round < 30; ++round) {
+            DrawAll(*s, figures, QColor(round * 8, 0, 0));
+            DrawAll(*s, {figures.begin(), figures.begin() + round % 7}, platform::ButtonFace());
+        }
+    }
+    EXPECT_EQ(moved.RecordedFigures(), figures.size());
+    moved.SetMapping({2.5, 1.0});
+    EXPECT_EQ(testsupport::DifferentPixels(moved.Layer(), there.Layer()), 0);
+    moved.Clear();
+    EXPECT_EQ(moved.RecordedFigures(), 0u);
+}
 
 TEST(Surface, DrawingSurvivesARepaintAndClearEmptiesIt)
 {

@@ -1,0 +1,37 @@
+#include "platform/figure_record.h"
+
+#include <bit>
+#include <cstdint>
+
+namespace platform {
+
+std::size_t FigureRecord::KeyHash::operator()(const Key& k) const
+{
+    std::uint64_t h = static_cast<std::uint64_t>(k.kind) + 0x9e3779b97f4a7c15ULL;
+    for (double v : k.g) {
+        h ^= std::bit_cast<std::uint64_t>(v + 0.0);  // +0.0 folds -0.0 into 0.0, as == does
+        h *= 0x100000001b3ULL;
+        h ^= h >> 29;
+    }
+    return static_cast<std::size_t>(h);
+}
+
+void FigureRecord::Note(const Figure& f)
+{
+    const Key key{f.kind, f.g};
+    auto it = index_.find(key);
+    if (it != index_.end()) {
+        figures_.erase(it->second);
+        it->second = figures_.insert(figures_.end(), f);
+        return;
+    }
+    index_.emplace(key, figures_.insert(figures_.end(), f));
+}
+
+void FigureRecord::Clear()
+{
+    figures_.clear();
+    index_.clear();
+}
+
+}  // namespace platform

@@ -1,0 +1,44 @@
+#pragma once
+// What a persistent drawing holds, so it can be drawn again at another scale.
+//
+// A figure drawn again with the same geometry covers exactly the pixels of its earlier
+// drawing, whatever its colour (an erase included), so the earlier one can be forgotten:
+// replaying the record gives the same pixels as replaying every figure ever drawn. The record
+// so stays as small as the number of different figures drawn since the last clear.
+#include <QColor>
+#include <array>
+#include <cstddef>
+#include <list>
+#include <unordered_map>
+
+namespace platform {
+
+struct Figure {
+    enum class Kind { Line, Ellipse };
+    Kind kind;
+    // Line: x1, y1, x2, y2. Ellipse: cx, cy, radius, start, end, aspect. All in twips/radians.
+    std::array<double, 6> g;
+    QColor colour;
+};
+
+class FigureRecord {
+public:
+    void Note(const Figure& f);
+    void Clear();
+    std::size_t Size() const { return figures_.size(); }
+    const std::list<Figure>& Figures() const { return figures_; }
+
+private:
+    struct Key {
+        Figure::Kind kind;
+        std::array<double, 6> g;
+        bool operator==(const Key& o) const { return kind == o.kind && g == o.g; }
+    };
+    struct KeyHash {
+        std::size_t operator()(const Key& k) const;
+    };
+    std::list<Figure> figures_;
+    std::unordered_map<Key, std::list<Figure>::iterator, KeyHash> index_;
+};
+
+}  // namespace platform

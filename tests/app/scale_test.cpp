@@ -1,0 +1,71 @@
+// The scene scales with the window: drawn again at the new scale, never stretched, and a run
+// goes on through a resize as if it had been at that scale all along.
+#include <gtest/gtest.h>
+
+#include "harness.h"
+#include "platform/placement.h"
+#include "support/surface_compare.h"
+
+using testsupport::Lesson;
+
+namespace {
+
+// A charge, a free oscillation, and a resize to `size` after `resizeAt` seconds of it.
+QImage Script(QSize size, double resizeAt)
+{
+    Lesson l;
+    l.window.show();
+    l.window.imgPow0->Click();
+    l.Run(1.5);
+    l.window.imgKey0->Click();
+    l.Step();
+    l.window.Command4->click();
+    l.window.imgOn1->Click();
+    l.Run(resizeAt);
+    l.window.resize(size);
+    QCoreApplication::processEvents();
+    l.Run(1.2 - resizeAt);
+    EXPECT_TRUE(l.window.LoopActive());
+    EXPECT_EQ(l.window.state.runState, "on");
+    QImage picture = l.Picture();
+    l.window.Command1->click();
+    platform::SetSceneScale(1.0);
+    return picture;
+}
+
+}  // namespace
+
+TEST(Scale, AResizeDuringARunRedrawsEverythingAsIfDrawnAtTheNewScale)
+{
+    const QSize large(1521, 1101);  // scale 1.5
+    const QImage resizedMidRun = Script(large, 0.7);
+    const QImage resizedAtOnce = Script(large, 0.0);
+    resizedMidRun.save(testsupport::OutputPath("scale-1.5.png"));
+    ASSERT_EQ(resizedMidRun.size(), large);
+    EXPECT_EQ(testsupport::DifferentPixels(resizedMidRun, resizedAtOnce), 0);
+}
+
+TEST(Scale, TheSceneKeepsItsProportionsInAWindowOfAnotherShape)
+{
+    Lesson l;
+    l.window.show();
+    l.window.resize(2028, 900);  // wide: the height decides the scale
+    QCoreApplication::processEvents();
+    EXPECT_NEAR(platform::SceneScale(), 900.0 / 734, 1e-9);
+    const platform::Mapping m = platform::LogicalMapping();
+    EXPECT_EQ(l.window.picup->geometry(), m.Rect(7290, 3000, 2085, 255));
+    EXPECT_EQ(l.window.Slider1->geometry(), m.Rect(8820, 6720, 6015, 675));
+    const QImage img = l.Picture();
+    EXPECT_EQ(img.pixelColor(2000, 450), QColor(240, 240, 240)) << "beyond the scene: the background";
+    EXPECT_EQ(img.pixelColor(m.Px(5000), m.Px(1850)), QColor(255, 255, 255)) << "the top wire's channel";
+    platform::SetSceneScale(1.0);
+}
+
+TEST(Scale, TheWindowOpensAtTheLargestScaleThatFits)
+{
+    EXPECT_EQ(platform::FitScale(QSize(1920, 1040)), 1.0);
+    EXPECT_EQ(platform::FitScale(QSize(1014, 734)), 1.0);
+    EXPECT_NEAR(platform::FitScale(QSize(1008, 688)), 688.0 / 734, 1e-12);  // a 1024 x 768 projector
+    EXPECT_NEAR(platform::FitScale(QSize(1350, 688)), 688.0 / 734, 1e-12);  // a 1366 x 768 laptop
+    EXPECT_NEAR(platform::FitScale(QSize(900, 900)), 900.0 / 1014, 1e-12);
+}

@@ -1,6 +1,7 @@
 #include "platform/controls.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
@@ -13,10 +14,34 @@ HotArea::HotArea(QWidget* parent, const QString& tooltip, bool clickable)
     : QWidget(parent), clickable_(clickable)
 {
     setToolTip(tooltip);
+    setAccessibleName(tooltip.trimmed());
+    setAccessibleDescription(tooltip);
     setAttribute(Qt::WA_TranslucentBackground, true);
     setAttribute(Qt::WA_NoSystemBackground, true);
-    if (clickable_)
+    if (clickable_) {
         setCursor(Qt::PointingHandCursor);
+        setFocusPolicy(Qt::StrongFocus);
+    }
+}
+
+void HotArea::keyPressEvent(QKeyEvent* e)
+{
+    const int key = e->key();
+    if (clickable_ && (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        Click();
+        return;
+    }
+    QWidget::keyPressEvent(e);
+}
+
+void HotArea::paintEvent(QPaintEvent*)
+{
+    if (!hasFocus())
+        return;
+    QPainter p(this);
+    QPen pen(Qt::black, 0, Qt::DotLine);
+    p.setPen(pen);
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 bool HotArea::event(QEvent* e)
@@ -57,7 +82,8 @@ PictureButton::PictureButton(QWidget* parent, const QString& tooltip, std::funct
     : QPushButton(parent), picture_(std::move(picture))
 {
     setToolTip(tooltip);
-    setFocusPolicy(Qt::NoFocus);
+    setAccessibleName(tooltip.trimmed());
+    setAccessibleDescription(tooltip);
 }
 
 void PictureButton::paintEvent(QPaintEvent* e)
@@ -83,7 +109,7 @@ CaptionButton::CaptionButton(QWidget* parent, const QString& caption, const Font
     : QPushButton(caption, parent)
 {
     SetFontSpec(this, font);
-    setFocusPolicy(Qt::NoFocus);
+    setAccessibleName(caption.trimmed());
 }
 
 OptionButton::OptionButton(QWidget* parent, const QString& caption, const FontSpec& font, QColor fore)
@@ -94,7 +120,7 @@ OptionButton::OptionButton(QWidget* parent, const QString& caption, const FontSp
     QPalette pal = palette();
     pal.setColor(QPalette::WindowText, fore);
     setPalette(pal);
-    setFocusPolicy(Qt::NoFocus);
+    setAccessibleName(caption.trimmed());
 }
 
 void OptionButton::SetValue(bool v) { setChecked(v); }
@@ -119,13 +145,15 @@ Slider::Slider(QWidget* parent, int min, int max, int start, const QString& tool
     setTickPosition(QSlider::TicksBelow);
     setTickInterval(1);
     setToolTip(tooltip);
-    setFocusPolicy(Qt::NoFocus);
+    setAccessibleName(tooltip);
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 TextLabel::TextLabel(QWidget* parent, const QString& text, const FontSpec& font, QColor back)
     : QWidget(parent), text_(text), back_(back)
 {
     SetFontSpec(this, font);
+    setAccessibleName(text);
     setFocusPolicy(Qt::NoFocus);
 }
 

@@ -14,7 +14,8 @@
 namespace platform {
 
 // A transparent rectangle that shows a tooltip and, when clickable, a hand cursor and takes
-// left clicks. A disabled hot area shows no tooltip and takes no click.
+// left clicks, or Space and Enter when it has the keyboard focus (then a dotted frame marks
+// it). A disabled hot area shows no tooltip and takes no click and no focus.
 class HotArea : public QWidget {
     Q_OBJECT
 public:
@@ -27,6 +28,8 @@ protected:
     bool event(QEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
 
 private:
     bool clickable_;

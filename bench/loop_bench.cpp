@@ -23,6 +23,7 @@
 #include "instruments/dials.h"
 #include "platform/clock.h"
 #include "platform/colours.h"
+#include "platform/twips.h"
 
 namespace {
 
@@ -31,7 +32,7 @@ struct Bench {
     platform::ScriptedStepQueue steps;
     app::Form21 window{&clock, &steps};
     // Shown on the offscreen screen, so every step's dirty rectangles are painted as on a display.
-    Bench() { window.show(); }
+    Bench() { window.show(); }  // at the scene scale set before it is made
 
     void Step(double dt)
     {
@@ -61,6 +62,8 @@ double ResidentMegabytes()
 
 void OscillationStep(benchmark::State& st)
 {
+    // The scene scale in hundredths: 100 is the natural size, 200 a 4K screen at 200 %.
+    platform::SetSceneScale(st.range(0) / 100.0);
     Bench b;
     ChargeAndStart(b);
     std::vector<double> times;
@@ -74,8 +77,9 @@ void OscillationStep(benchmark::State& st)
     st.counters["p50_ms"] = times[times.size() / 2];
     st.counters["p99_ms"] = times[times.size() * 99 / 100];
     st.counters["steps_per_s"] = benchmark::Counter(static_cast<double>(st.iterations()), benchmark::Counter::kIsRate);
+    platform::SetSceneScale(1.0);
 }
-BENCHMARK(OscillationStep)->MinTime(2.0);
+BENCHMARK(OscillationStep)->Arg(100)->Arg(200)->MinTime(2.0);
 
 void DrawingOnly(benchmark::State& st)
 {

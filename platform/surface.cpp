@@ -129,14 +129,21 @@ void Surface::Stroke(const QPoint* points, int count, QColor colour)
     } else {
         p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     }
-    pen.setWidth(width == 1 ? 0 : width);  // width 0: the exact one-pixel cosmetic line
-    pen.setCapStyle(Qt::RoundCap);
-    pen.setJoinStyle(Qt::RoundJoin);
+    pen.setWidth(0);  // the exact one-pixel cosmetic line
     p.setPen(pen);
-    if (count == 1)
-        p.drawPoint(points[0]);
-    else
-        p.drawPolyline(points, count);
+    // A wider pen is a square brush: the thin line drawn again at every offset of a
+    // width x width square. It is as exact as the thin line and far cheaper than stroking.
+    const int low = -(width - 1) / 2;
+    for (int dx = low; dx < low + width; ++dx) {
+        for (int dy = low; dy < low + width; ++dy) {
+            p.setTransform(QTransform::fromTranslate(dx, dy));
+            if (count == 1)
+                p.drawPoint(points[0]);
+            else
+                p.drawPolyline(points, count);
+        }
+    }
+    p.setTransform(QTransform());
 
     if (damage_) {
         int l = points[0].x(), r = l, t = points[0].y(), b = t;

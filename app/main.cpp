@@ -10,6 +10,7 @@
 #include "app/headless_lesson.h"
 #include "platform/display_probe.h"
 #include "platform/placement.h"
+#include "platform/termination.h"
 #include "platform/twips.h"
 
 namespace {
@@ -72,6 +73,7 @@ int main(int argc, char** argv)
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         platform::SetSceneScale(platform::FitScale(screen->availableGeometry().size() - QSize(16, kFrameAllowance)));
     app::Form21 window;
+    platform::OnTerminationRequest([&window] { window.close(); });
     window.show();
     return app.exec();
 }

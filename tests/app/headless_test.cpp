@@ -89,3 +89,18 @@ TEST(Headless, TheProgramWithoutADisplaySaysSoWritesThePicturesAndEndsWell)
     EXPECT_TRUE(out.contains(dir.filePath("pictures"))) << qPrintable(out);
     EXPECT_EQ(QDir(dir.filePath("pictures")).entryList({"*.png"}).size(), 6);
 }
+
+TEST(Process, AskedToEndTheWindowClosesAndTheProgramEndsWell)
+{
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    program.setProcessEnvironment(env);
+    program.start(OSC_PROGRAM, {});
+    ASSERT_TRUE(program.waitForStarted(10000));
+    EXPECT_FALSE(program.waitForFinished(1500)) << "the window stays open until it is closed";
+    program.terminate();  // as the desktop session does when it ends
+    ASSERT_TRUE(program.waitForFinished(10000));
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 0);
+}

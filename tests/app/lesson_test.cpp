@@ -270,3 +270,58 @@ TEST(Lesson, ExitEndsEveryLoopAtOnce)
         EXPECT_FALSE(l.window.LoopActive()) << state;
     }
 }
+
+TEST(Lesson, ARunAfterALongOneStartsItsTraceAtTheLeftEdge)
+{
+    Lesson l;
+    Charge(l);
+    const double start = l.clock.Now();
+    l.window.imgOn1->Click();
+    l.Run(14.9, 0.05);
+    l.ArriveAt(start + 15.03);  // the last step plotted just past the end of a sweep
+    ASSERT_GT(l.window.state.sweepTime, 15.0);
+    l.window.imgKey0->Click();
+    l.Step();
+    l.window.imgOn1->Click();
+    l.Run(0.1);
+    EXPECT_EQ(l.window.state.sweepCount, 0);
+    EXPECT_GE(platform::LeftTwips(l.window.imgU), 420) << "never left of the time origin";
+    EXPECT_LE(platform::LeftTwips(l.window.imgU), 420 + 0.1 * 300 + 1);
+}
+
+TEST(Lesson, LoweringTheFrequencyBelowTheDampingFreezesTheModelUntilStop)
+{
+    Lesson l;
+    Charge(l);
+    l.window.Slider2->setValue(5);
+    l.window.Command2->click();
+    l.window.imgOn1->Click();
+    l.Run(0.7);
+    l.window.Slider1->setValue(3);  // omega 0.523 < beta 1.57: neither model runs
+    l.Run(0.05);
+    const int charge = l.window.state.plateCharge;
+    const double angle = l.window.state.clockAngle;
+    l.Run(400.0, 0.5);
+    EXPECT_EQ(l.window.state.runState, "on") << "the time limits belong to the models";
+    EXPECT_EQ(l.window.state.plateCharge, charge);
+    EXPECT_NE(l.window.state.clockAngle, angle) << "the clock keeps turning";
+    l.window.imgKey0->Click();
+    l.Step();
+    EXPECT_FALSE(l.window.LoopActive());
+}
+
+TEST(Lesson, SwitchingFromFastToSlowMidChargeDropsTheCharge)
+{
+    Lesson l;
+    l.window.imgPow0->Click();
+    l.Run(0.9);
+    l.ArriveAt(1.0);
+    ASSERT_EQ(l.window.state.chargeLevel, 250);
+    l.window.Option2->click();
+    EXPECT_FALSE(l.window.Option1->Value());
+    l.clock.Set(1.0);
+    l.steps.RunOne();  // the step that reads the clock at 1 s with the slow time constant
+    l.steps.RunOne();
+    EXPECT_EQ(l.window.state.chargeLevel, static_cast<int>(std::floor(255 * (1 - std::exp(-0.5)))));
+    EXPECT_EQ(l.window.state.chargeLevel, 100);
+}

@@ -1,7 +1,8 @@
 # Shared by ./run and ./test: install what is missing, then configure and build incrementally.
 
 # Debian packages the program, its tests and its benchmarks need.
-OSC_PACKAGES=(cmake g++ make qt6-base-dev libgtest-dev libbenchmark-dev fonts-liberation fonts-liberation2)
+OSC_PACKAGES=(cmake g++ make qt6-base-dev libgtest-dev libbenchmark-dev fonts-liberation fonts-liberation2
+              desktop-file-utils)
 
 osc_install_missing() {
     local missing=()

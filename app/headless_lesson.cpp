@@ -10,7 +10,7 @@ namespace {
 constexpr double kStep = 0.005;  // s between two loop steps: a smooth machine's pace
 }
 
-QStringList RunHeadlessLesson(const QString& folder)
+QStringList RunHeadlessLesson(const QString& folder, double ratio)
 {
     if (!QDir().mkpath(folder))
         return {};
@@ -19,7 +19,7 @@ QStringList RunHeadlessLesson(const QString& folder)
     Form21& w = l.window;
     auto snap = [&](const QString& name) {
         const QString path = QDir(folder).filePath(name);
-        if (l.Picture().save(path))
+        if (l.Picture(ratio).save(path))
             written << path;
     };
 

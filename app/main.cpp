@@ -18,6 +18,7 @@ namespace {
 struct Options {
     bool headless = false;
     QString folder = "screenshots";
+    double ratio = 1.0;
 };
 
 Options ReadOptions(const QCoreApplication& app)
@@ -28,15 +29,19 @@ Options ReadOptions(const QCoreApplication& app)
     QCommandLineOption headless("headless", "Draw the lesson into pictures instead of opening the window.");
     QCommandLineOption folder("screenshots", "Where the pictures of the lesson go (default: screenshots).", "folder",
                               "screenshots");
+    QCommandLineOption ratio("ratio", "Device pixel ratio of the pictures (default 1; 2 for a 200 % screen).",
+                             "ratio", "1");
     parser.addOption(headless);
     parser.addOption(folder);
+    parser.addOption(ratio);
     parser.process(app);
-    return {parser.isSet(headless), parser.value(folder)};
+    const double r = parser.value(ratio).toDouble();
+    return {parser.isSet(headless), parser.value(folder), r >= 0.5 && r <= 4 ? r : 1.0};
 }
 
-int DrawLesson(const QString& folder)
+int DrawLesson(const QString& folder, double ratio)
 {
-    QStringList files = app::RunHeadlessLesson(folder);
+    QStringList files = app::RunHeadlessLesson(folder, ratio);
     if (files.isEmpty()) {
         std::fprintf(stderr, "Cannot write the pictures into %s\n", qPrintable(folder));
         return 1;
@@ -66,7 +71,7 @@ int main(int argc, char** argv)
         std::fflush(stdout);
     }
     if (noDisplay || options.headless)
-        return DrawLesson(options.folder);
+        return DrawLesson(options.folder, options.ratio);
 
     // The window opens at its natural size where that fits the screen, else as large as fits.
     constexpr int kFrameAllowance = 40;  // px: a title bar and borders the window manager adds

@@ -64,98 +64,80 @@ void CrossOut(QPainter& p, double w, double h)
     p.drawLine(QPointF(w - 4, 3), QPointF(4, h - 3));
 }
 
-QPixmap Finish(const QImage& img) { return QPixmap::fromImage(img); }
+// A picture on a ground of one colour, drawn by `draw` on a grid of gridW x gridH units.
+template <typename Draw>
+QImage Picture(QSize size, QColor ground, double gridW, double gridH, Draw draw)
+{
+    QImage img = Canvas(size, ground);
+    QPainter p(&img);
+    Design(p, size, gridW, gridH);
+    draw(p);
+    p.end();
+    return img;
+}
 
 }  // namespace
 
 QPixmap ResistorPicture(QSize size)
 {
-    QImage img = Canvas(size, Qt::transparent);
-    QPainter p(&img);
-    Design(p, size, 64, 32);
-    Resistor(p);
-    p.end();
-    return Finish(img);
+    return QPixmap::fromImage(Picture(size, Qt::transparent, 64, 32, Resistor));
 }
 
 QPixmap ResistorCrossedPicture(QSize size)
 {
-    QImage img = Canvas(size, Qt::transparent);
-    QPainter p(&img);
-    Design(p, size, 64, 32);
-    Resistor(p);
-    CrossOut(p, 64, 32);
-    p.end();
-    return Finish(img);
+    return QPixmap::fromImage(Picture(size, Qt::transparent, 64, 32, [](QPainter& p) {
+        Resistor(p);
+        CrossOut(p, 64, 32);
+    }));
 }
 
-QPixmap GraphPicture(QSize size)
-{
-    QImage img = Canvas(size, Qt::white);
-    QPainter p(&img);
-    Design(p, size, 64, 32);
-    Graph(p);
-    p.end();
-    return Finish(img);
-}
+QPixmap GraphPicture(QSize size) { return QPixmap::fromImage(Picture(size, Qt::white, 64, 32, Graph)); }
 
 QPixmap GraphCrossedPicture(QSize size)
 {
-    QImage img = Canvas(size, Qt::white);
-    QPainter p(&img);
-    Design(p, size, 64, 32);
-    Graph(p);
-    CrossOut(p, 64, 32);
-    p.end();
-    return Finish(img);
+    return QPixmap::fromImage(Picture(size, Qt::white, 64, 32, [](QPainter& p) {
+        Graph(p);
+        CrossOut(p, 64, 32);
+    }));
 }
 
 QPixmap GroundPicture(QSize size)
 {
-    QImage img = Canvas(size, QColor(255, 255, 0));
-    QPainter p(&img);
-    Design(p, size, 32, 32);
-    p.setPen(QPen(Qt::black, 2.5, Qt::SolidLine, Qt::FlatCap));
-    p.drawLine(QPointF(16, 3), QPointF(16, 15));
-    p.drawLine(QPointF(5, 15), QPointF(27, 15));
-    p.drawLine(QPointF(9, 21), QPointF(23, 21));
-    p.drawLine(QPointF(13, 27), QPointF(19, 27));
-    p.end();
-    return Finish(img);
+    return QPixmap::fromImage(Picture(size, QColor(255, 255, 0), 32, 32, [](QPainter& p) {
+        p.setPen(QPen(Qt::black, 2.5, Qt::SolidLine, Qt::FlatCap));
+        p.drawLine(QPointF(16, 3), QPointF(16, 15));
+        p.drawLine(QPointF(5, 15), QPointF(27, 15));
+        p.drawLine(QPointF(9, 21), QPointF(23, 21));
+        p.drawLine(QPointF(13, 27), QPointF(19, 27));
+    }));
 }
 
 QImage CoilLogo(QSize size)
 {
-    QImage img = Canvas(size, QColor(240, 240, 240));
-    QPainter p(&img);
-    Design(p, size, 32, 32);
-    p.setPen(QPen(QColor(192, 0, 0), 2));
-    for (int i = 0; i < 4; ++i)
-        p.drawArc(QRectF(3 + 6 * i, 8, 8, 12), 0, 180 * 16);
-    p.setPen(QPen(QColor(0, 0, 192), 2.5));
-    p.drawLine(QPointF(8, 24), QPointF(24, 24));
-    p.drawLine(QPointF(8, 29), QPointF(24, 29));
-    p.end();
-    return img;
+    return Picture(size, QColor(240, 240, 240), 32, 32, [](QPainter& p) {
+        p.setPen(QPen(QColor(192, 0, 0), 2));
+        for (int i = 0; i < 4; ++i)
+            p.drawArc(QRectF(3 + 6 * i, 8, 8, 12), 0, 180 * 16);
+        p.setPen(QPen(QColor(0, 0, 192), 2.5));
+        p.drawLine(QPointF(8, 24), QPointF(24, 24));
+        p.drawLine(QPointF(8, 29), QPointF(24, 29));
+    });
 }
 
 QImage WaveLogo(QSize size)
 {
-    QImage img = Canvas(size, QColor(240, 240, 240));
-    QPainter p(&img);
-    Design(p, size, 32, 32);
-    p.setPen(QPen(QColor(0, 128, 128), 1.5));
-    QPainterPath wave;
-    for (int i = 0; i <= 120; ++i) {
-        const double t = i / 120.0;
-        const double y = 16 - 12 * std::exp(-2.2 * t) * std::cos(2 * 3.14159265 * 3 * t);
-        i == 0 ? wave.moveTo(2 + 28 * t, y) : wave.lineTo(2 + 28 * t, y);
-    }
-    p.drawPath(wave);
-    p.setPen(QPen(Qt::black, 1));
-    p.drawLine(QPointF(2, 16), QPointF(30, 16));
-    p.end();
-    return img;
+    return Picture(size, QColor(240, 240, 240), 32, 32, [](QPainter& p) {
+        p.setPen(QPen(QColor(0, 128, 128), 1.5));
+        QPainterPath wave;
+        for (int i = 0; i <= 120; ++i) {
+            const double t = i / 120.0;
+            const double y = 16 - 12 * std::exp(-2.2 * t) * std::cos(2 * 3.14159265 * 3 * t);
+            i == 0 ? wave.moveTo(2 + 28 * t, y) : wave.lineTo(2 + 28 * t, y);
+        }
+        p.drawPath(wave);
+        p.setPen(QPen(Qt::black, 1));
+        p.drawLine(QPointF(2, 16), QPointF(30, 16));
+    });
 }
 
 }  // namespace app

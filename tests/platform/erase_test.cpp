@@ -61,16 +61,24 @@ std::vector<Figure> RandomFigures(unsigned seed, int count)
 
 }  // namespace
 
-class EraseExactness : public ::testing::TestWithParam<platform::Mapping> {};
+// A box at a scene scale and device pixel ratio.
+class EraseExactness : public ::testing::TestWithParam<platform::Mapping> {
+protected:
+    void SetUp() override
+    {
+        platform::SetSceneScale(GetParam().scale);
+        box = MakeBox();
+        box->Drawing()->SetMapping(GetParam());
+    }
+    void TearDown() override { platform::SetSceneScale(1.0); }
+
+    std::unique_ptr<Container> box;
+};
 
 TEST_P(EraseExactness, DrawingThenErasingLeavesTheSurfaceAsItWas)
 {
-    const platform::Mapping m = GetParam();
-    const double dpr = m.dpr;
-    platform::SetSceneScale(m.scale);
-    auto box = MakeBox();
+    const double dpr = GetParam().dpr;
     auto& s = *box->Drawing();
-    s.SetMapping(m);
     const QImage before = box->Compose(dpr);
 
     const auto figures = RandomFigures(7, 60);
@@ -80,17 +88,13 @@ TEST_P(EraseExactness, DrawingThenErasingLeavesTheSurfaceAsItWas)
 
     DrawAll(s, figures, platform::ButtonFace());
     EXPECT_EQ(testsupport::DifferentPixels(before, box->Compose(dpr)), 0);
-    platform::SetSceneScale(1.0);
 }
 
 TEST_P(EraseExactness, ErasingOneFigureLeavesTheOthers)
 {
     const platform::Mapping m = GetParam();
     const double dpr = m.dpr;
-    platform::SetSceneScale(m.scale);
-    auto box = MakeBox();
     auto& s = *box->Drawing();
-    s.SetMapping(m);
     s.Ellipse(1750, 3830, 850, Qt::black, 0, 0, 1.5);
     const QImage oneEllipse = box->Compose(dpr);
     s.Line(100, 100, 5800, 4300, QColor(128, 128, 128));
@@ -99,7 +103,6 @@ TEST_P(EraseExactness, ErasingOneFigureLeavesTheOthers)
     // nowhere else did anything change.
     const QImage after = box->Compose(dpr);
     EXPECT_LT(testsupport::DifferentPixels(oneEllipse, after), 4 * m.scale * m.scale * dpr * dpr + 4);
-    platform::SetSceneScale(1.0);
 }
 
 INSTANTIATE_TEST_SUITE_P(ScalesAndRatios, EraseExactness,

@@ -21,8 +21,9 @@ void FigureRecord::Note(const Figure& f)
     const Key key{f.kind, f.g};
     auto it = index_.find(key);
     if (it != index_.end()) {
-        figures_.erase(it->second);
-        it->second = figures_.insert(figures_.end(), f);
+        // The figure moves to the end with its new colour; its node is reused, not reallocated.
+        figures_.splice(figures_.end(), figures_, it->second);
+        it->second->colour = f.colour;
         return;
     }
     index_.emplace(key, figures_.insert(figures_.end(), f));

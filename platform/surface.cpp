@@ -74,8 +74,8 @@ void Surface::Rasterise(const Figure& f)
     int segments = static_cast<int>(std::ceil(longest * kSegmentsPerPixel * span / kFullTurn));
     segments = std::clamp(segments, whole ? kMinSegments : 2, kMaxSegments);
 
-    std::vector<QPoint> pts;
-    pts.reserve(segments + 1);
+    std::vector<QPoint>& pts = points_;
+    pts.clear();
     for (int i = 0; i <= segments; ++i) {
         const double a = (i == segments && !whole) ? start + span : start + span * i / segments;
         const QPoint p = RoundPoint(cxd + rx * std::cos(a), cyd - ry * std::sin(a));

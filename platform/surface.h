@@ -13,6 +13,7 @@
 #include <QSize>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QPainter;
 
@@ -71,6 +72,7 @@ private:
     double penPx_;
     Mapping mapping_;
     FigureRecord record_;
+    std::vector<QPoint> points_;  // the polyline being drawn, kept to spare an allocation a figure
     QImage layer_;
     // One painter serves a run of strokes and is closed before anyone reads the drawing.
     mutable std::unique_ptr<QPainter> painter_;

@@ -24,19 +24,19 @@ void Apply(QWidget* w)
     }
     const QVariant f = w->property(kFontPoints);
     if (f.isValid()) {
-        FontSpec spec{w->property(kFontFamily).toString(), f.toDouble(),
+        FontSpec face{w->property(kFontFamily).toString(), f.toDouble(),
                       w->property(kFontBold).toBool(), w->property(kFontItalic).toBool()};
-        w->setFont(MakeFont(spec, LogicalMapping().PixelsPerTwip()));
+        w->setFont(MakeFont(face, LogicalMapping().PixelsPerTwip()));
     }
 }
 }  // namespace
 
-QFont MakeFont(const FontSpec& spec, double pixelsPerTwip)
+QFont MakeFont(const FontSpec& face, double pixelsPerTwip)
 {
-    QFont f(spec.family);
-    f.setPixelSize(std::max(1, static_cast<int>(spec.points * 20.0 * pixelsPerTwip + 0.5)));
-    f.setBold(spec.bold);
-    f.setItalic(spec.italic);
+    QFont f(face.family);
+    f.setPixelSize(std::max(1, static_cast<int>(face.points * 20.0 * pixelsPerTwip + 0.5)));
+    f.setBold(face.bold);
+    f.setItalic(face.italic);
     f.setStyleStrategy(QFont::PreferQuality);
     return f;
 }
@@ -71,12 +71,12 @@ void SetWidthTwips(QWidget* w, int width)
     Place(w, t.x(), t.y(), width, t.height());
 }
 
-void SetFontSpec(QWidget* w, const FontSpec& spec)
+void SetFontSpec(QWidget* w, const FontSpec& face)
 {
-    w->setProperty(kFontFamily, spec.family);
-    w->setProperty(kFontPoints, spec.points);
-    w->setProperty(kFontBold, spec.bold);
-    w->setProperty(kFontItalic, spec.italic);
+    w->setProperty(kFontFamily, face.family);
+    w->setProperty(kFontPoints, face.points);
+    w->setProperty(kFontBold, face.bold);
+    w->setProperty(kFontItalic, face.italic);
     Apply(w);
 }
 

@@ -20,7 +20,7 @@ struct FontSpec {
 };
 
 // A font of that face at a pixel size for the raster with `pixelsPerTwip`.
-QFont MakeFont(const FontSpec& spec, double pixelsPerTwip);
+QFont MakeFont(const FontSpec& face, double pixelsPerTwip);
 
 // Places a widget at (left, top) with a size, all in twips of its parent.
 void Place(QWidget* w, int left, int top, int width, int height);
@@ -32,7 +32,7 @@ void SetLeftTwips(QWidget* w, int left);
 void SetWidthTwips(QWidget* w, int width);
 
 // Gives a widget its font in points; the pixel size follows the scene scale.
-void SetFontSpec(QWidget* w, const FontSpec& spec);
+void SetFontSpec(QWidget* w, const FontSpec& face);
 
 // The scene: the window's client area in twips (1014 x 734 pixels at scale 1).
 inline constexpr int kSceneWidthTwips = 15210;

@@ -168,7 +168,10 @@ void Container::paintEvent(QPaintEvent* e)
     EnsureRasters(dpr);
     QPainter p(this);
     const QRect scene(QPoint(0, 0), QSizeF(backdrop_.size() / dpr).toSize());
-    for (const QRect& r : e->region()) {
+    // Many small dirty rectangles (a frame's worth of figures) are cheaper painted as one.
+    constexpr int kMostRectangles = 16;
+    const QRegion dirty = e->region().rectCount() > kMostRectangles ? QRegion(e->rect()) : e->region();
+    for (const QRect& r : dirty) {
         // A window larger than the scene shows its background beyond the scene.
         if (!scene.contains(r))
             p.fillRect(r, back_);

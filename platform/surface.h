@@ -15,7 +15,6 @@
 #include <memory>
 #include <vector>
 
-class QPainter;
 
 #include "platform/figure_record.h"
 #include "platform/twips.h"
@@ -72,10 +71,8 @@ private:
     double penPx_;
     Mapping mapping_;
     FigureRecord record_;
-    std::vector<QPoint> points_;  // the polyline being drawn, kept to spare an allocation a figure
+    std::vector<QPoint> points_;   // the polyline being drawn, kept to spare an allocation a figure
     QImage layer_;
-    // One painter serves a run of strokes and is closed before anyone reads the drawing.
-    mutable std::unique_ptr<QPainter> painter_;
     std::function<void(const QRect&)> damage_;
 };
 

@@ -2,6 +2,7 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 #include "platform/colours.h"
@@ -78,7 +79,7 @@ Surface& Container::EnableDrawing(QColor eraseColour, double penPx)
 {
     const QRect t = TwipsRect(this);
     surface_ = std::make_unique<Surface>(t.size(), eraseColour, penPx);
-    surface_->SetDamageHandler([this](const QRect& device) { update(DeviceToLogical(device)); });
+    surface_->SetDamageHandler([this](const QRect& device) { Damage(DeviceToLogical(device)); });
     rasterDpr_ = 0;  // the drawing takes this widget's device pixel ratio at the next paint
     return *surface_;
 }
@@ -87,6 +88,44 @@ void Container::InvalidateBackdrop()
 {
     backdropDirty_ = true;
     update();
+}
+
+void Container::Damage(const QRect& r)
+{
+    // A step draws dozens of small figures. Each one asked for its own repaint would make
+    // Qt's dirty region a patchwork that costs more to add to than to paint; instead the
+    // figures of a frame add up into a few rectangles here, and only a rectangle that grew
+    // is passed on.
+    if (r.isEmpty())
+        return;
+    for (const QRect& p : pending_)
+        if (p.contains(r))
+            return;  // already waiting to be painted
+    constexpr int kNearPx = 8;  // figures this close are painted together
+    const QRect near = r.adjusted(-kNearPx, -kNearPx, kNearPx, kNearPx);
+    QRect* grow = nullptr;
+    for (QRect& p : pending_)
+        if (p.intersects(near)) {
+            grow = &p;
+            break;
+        }
+    constexpr std::size_t kMostPending = 6;  // separate places drawn on in one frame
+    if (!grow && pending_.size() < kMostPending) {
+        pending_.push_back(r);
+        update(r);
+        return;
+    }
+    if (!grow) {
+        // Too many places: the one that grows least takes the new figure.
+        auto growth = [&](const QRect& p) {
+            const QRect u = p | r;
+            return static_cast<qint64>(u.width()) * u.height() - static_cast<qint64>(p.width()) * p.height();
+        };
+        grow = &*std::min_element(pending_.begin(), pending_.end(),
+                                  [&](const QRect& a, const QRect& b) { return growth(a) < growth(b); });
+    }
+    *grow |= r;
+    update(*grow);
 }
 
 QRect Container::DeviceToLogical(const QRect& device) const
@@ -166,6 +205,7 @@ void Container::paintEvent(QPaintEvent* e)
 {
     const double dpr = devicePixelRatioF();
     EnsureRasters(dpr);
+    pending_.clear();  // everything that waited is in this paint's region
     QPainter p(this);
     const QRect scene(QPoint(0, 0), QSizeF(backdrop_.size() / dpr).toSize());
     // Many small dirty rectangles (a frame's worth of figures) are cheaper painted as one.

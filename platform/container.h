@@ -61,6 +61,7 @@ private:
     void EnsureRasters(double dpr);
     void PaintBackdrop(QImage& image, const Mapping& m) const;
     QRect DeviceToLogical(const QRect& device) const;
+    void Damage(const QRect& logical);
 
     QColor back_;
     bool transparent_ = false;
@@ -69,6 +70,7 @@ private:
     std::vector<std::unique_ptr<Item>> items_;
     std::unique_ptr<Surface> surface_;
     QImage backdrop_;
+    std::vector<QRect> pending_;  // drawn on since the last paint, already passed to update()
     bool backdropDirty_ = true;
     double rasterDpr_ = 0;
     double rasterScale_ = 0;

@@ -106,47 +106,89 @@ void Surface::Ellipse(double cx, double cy, double radius, QColor colour, double
     Rasterise(f);
 }
 
+namespace {
+// Bresenham's walk from a to b, both ends included.
+template <typename Plot>
+void Walk(QPoint a, QPoint b, Plot&& plot)
+{
+    int x = a.x(), y = a.y();
+    const int xe = b.x(), ye = b.y();
+    const int dx = std::abs(xe - x), dy = -std::abs(ye - y);
+    const int sx = x < xe ? 1 : -1, sy = y < ye ? 1 : -1;
+    int err = dx + dy;
+    for (;;) {
+        plot(x, y);
+        if (x == xe && y == ye)
+            return;
+        const int e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            x += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y += sy;
+        }
+    }
+}
+}  // namespace
+
 void Surface::Stroke(const QPoint* points, int count, QColor colour)
 {
     if (count < 1)
         return;
     // Lines are rasterised here, pixel by pixel, so drawing and erasing a figure touch the
-    // very same pixels. A pen wider than one pixel is a square brush of that side.
+    // very same pixels. A pen wider than one pixel is a square brush of that side, its
+    // centre on each pixel of the one-pixel line.
     const int width = mapping_.PenPx(penPx_);
     const int low = -(width - 1) / 2;
     const QRgb value = colour == erase_ ? 0u : qPremultiply(colour.rgba());
     uchar* const bits = layer_.bits();
     const qsizetype stride = layer_.bytesPerLine();
     const int w = layer_.width(), h = layer_.height();
-    auto plot = [&](int x, int y) {
-        const int x0 = std::max(0, x + low), x1 = std::min(w - 1, x + low + width - 1);
-        const int y0 = std::max(0, y + low), y1 = std::min(h - 1, y + low + width - 1);
-        for (int row = y0; row <= y1; ++row) {
-            auto* line = reinterpret_cast<QRgb*>(bits + row * stride);
-            for (int col = x0; col <= x1; ++col)
-                line[col] = value;
-        }
+    auto span = [&](int row, int from, int to) {
+        if (row < 0 || row >= h)
+            return;
+        from = std::max(0, from);
+        to = std::min(w - 1, to);
+        auto* line = reinterpret_cast<QRgb*>(bits + row * stride);
+        for (int col = from; col <= to; ++col)
+            line[col] = value;
     };
-    plot(points[0].x(), points[0].y());
-    for (int i = 1; i < count; ++i) {
-        // Bresenham's walk from one point to the next, both ends included.
-        int x = points[i - 1].x(), y = points[i - 1].y();
-        const int xe = points[i].x(), ye = points[i].y();
-        const int dx = std::abs(xe - x), dy = -std::abs(ye - y);
-        const int sx = x < xe ? 1 : -1, sy = y < ye ? 1 : -1;
-        int err = dx + dy;
-        for (;;) {
-            plot(x, y);
-            if (x == xe && y == ye)
-                break;
-            const int e2 = 2 * err;
-            if (e2 >= dy) {
-                err += dy;
-                x += sx;
-            }
-            if (e2 <= dx) {
-                err += dx;
-                y += sy;
+
+    if (width == 1) {
+        span(points[0].y(), points[0].x(), points[0].x());
+        for (int i = 1; i < count; ++i)
+            Walk(points[i - 1], points[i], [&](int x, int y) {
+                if (x >= 0 && x < w && y >= 0 && y < h)
+                    reinterpret_cast<QRgb*>(bits + y * stride)[x] = value;
+            });
+    } else if (count == 1) {
+        for (int row = 0; row < width; ++row)
+            span(points[0].y() + low + row, points[0].x() + low, points[0].x() + low + width - 1);
+    } else {
+        // Each segment's squares are filled a row at a time: a segment runs one way in y,
+        // so the centres on a row are a run of columns, and the squares over the rows of
+        // one brush height join into one run. Every pixel is written once, not width² times.
+        for (int i = 1; i < count; ++i) {
+            const QPoint a = points[i - 1], b = points[i];
+            const int top = std::min(a.y(), b.y());
+            rows_.assign(static_cast<std::size_t>(std::abs(b.y() - a.y()) + 1), {w + width, -w - width});
+            Walk(a, b, [&](int x, int y) {
+                auto& r = rows_[static_cast<std::size_t>(y - top)];
+                r.first = std::min(r.first, x);
+                r.second = std::max(r.second, x);
+            });
+            const int centres = static_cast<int>(rows_.size());
+            for (int row = top + low; row < top + low + centres + width - 1; ++row) {
+                // The centre rows whose square covers this row.
+                const int c0 = std::max(0, row - low - width + 1 - top), c1 = std::min(centres - 1, row - low - top);
+                int from = rows_[c0].first, to = rows_[c0].second;
+                for (int c = c0 + 1; c <= c1; ++c) {
+                    from = std::min(from, rows_[c].first);
+                    to = std::max(to, rows_[c].second);
+                }
+                span(row, from + low, to + low + width - 1);
             }
         }
     }

@@ -13,6 +13,7 @@
 #include <QSize>
 #include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
 
@@ -72,6 +73,7 @@ private:
     Mapping mapping_;
     FigureRecord record_;
     std::vector<QPoint> points_;   // the polyline being drawn, kept to spare an allocation a figure
+    std::vector<std::pair<int, int>> rows_;  // a wide segment's centre columns, row by row
     QImage layer_;
     std::function<void(const QRect&)> damage_;
 };

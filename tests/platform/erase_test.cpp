@@ -161,3 +161,33 @@ TEST(Surface, ArcEndsLieOnTheEllipseAtTheirParametricAngles)
     EXPECT_EQ(platform::Surface::EllipsePoint(0, 0, 100, 0.5, 0).x(), 100);
     EXPECT_EQ(platform::Surface::EllipsePoint(0, 0, 100, 0.5, 3.14159265358979 / 2).y(), -50);
 }
+
+TEST(Surface, AWidePenIsASquareBrushMovedAlongTheThinLine)
+{
+    // The same lines and arcs, well inside the surface, with a one-pixel pen and with wider
+    // ones: the wide drawing is exactly the thin one with every pixel grown into a square.
+    std::mt19937 rng(5);
+    std::uniform_real_distribution<double> x(1500, 4500), y(1500, 3000), r(30, 1200), ang(0, 6.28), asp(0.3, 4);
+    std::vector<Figure> figures;
+    for (int i = 0; i < 60; ++i)
+        figures.push_back({i % 3, x(rng), y(rng), i % 3 == 0 ? x(rng) : r(rng), i % 3 == 0 ? y(rng) : ang(rng),
+                           ang(rng), asp(rng)});
+    platform::Surface thin(QSize(6000, 4500), platform::ButtonFace(), 1);
+    DrawAll(thin, figures, Qt::red);
+    const QImage& t = thin.Layer();
+    for (int width : {2, 3, 4}) {
+        platform::Surface wide(QSize(6000, 4500), platform::ButtonFace(), width);
+        ASSERT_EQ(wide.GetMapping().PenPx(width), width);
+        DrawAll(wide, figures, Qt::red);
+        const int low = -(width - 1) / 2;
+        QImage expected(t.size(), t.format());
+        expected.fill(Qt::transparent);
+        for (int py = 0; py < t.height(); ++py)
+            for (int px = 0; px < t.width(); ++px)
+                if (qAlpha(t.pixel(px, py)) != 0)
+                    for (int dy = low; dy < low + width; ++dy)
+                        for (int dx = low; dx < low + width; ++dx)
+                            expected.setPixel(px + dx, py + dy, t.pixel(px, py));
+        EXPECT_EQ(testsupport::DifferentPixels(wide.Layer(), expected), 0) << "pen " << width;
+    }
+}

@@ -1,11 +1,14 @@
-// How fast the loops step on the offscreen window at scale 1.
+// How fast the loops step on the offscreen window.
 //
-//   QT_QPA_PLATFORM=offscreen build/bench/loop_bench
+//   QT_QPA_PLATFORM="offscreen:configfile=tests/offscreen-screen.json" build/bench/loop_bench
 //
-// OscillationStep: a full step of a free oscillation (model, plates, fields, markers, dials,
-// bars, graph) and the repaint of what it changed. DrawingOnly: the figures, colours and
-// markers of a step with the same repaint, without the model and the state record. ChargingStep: a step
-// of a fast charge. After the runs, the resident memory before and after a 600 s scripted run.
+// OscillationStep/100 and /200: a full step of a free oscillation (model, plates, fields,
+// markers, dials, bars, graph) and the repaint of what it changed, at scene scale 1 and 2 (the
+// screen file makes the offscreen screen large enough for scale 2). DrawingOnly: the figures,
+// colours and markers of a step with the same repaint, without the model and the state record.
+// CoilFieldOnly/100 and /200: the coil field's figures rasterised every step, without a window.
+// ChargingStep: a step of a fast charge. After the runs, the resident memory before and after
+// a 600 s scripted run.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -20,9 +23,12 @@
 #include "app/form21.h"
 #include "app/loops.h"
 #include "fields/coil_field.h"
+#include "fields/field_tables.h"
 #include "instruments/dials.h"
 #include "platform/clock.h"
 #include "platform/colours.h"
+#include "platform/placement.h"
+#include "platform/surface.h"
 #include "platform/twips.h"
 
 namespace {
@@ -110,6 +116,28 @@ void DrawingOnly(benchmark::State& st)
     st.counters["steps_per_s"] = benchmark::Counter(static_cast<double>(st.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(DrawingOnly)->MinTime(2.0);
+
+void CoilFieldOnly(benchmark::State& st)
+{
+    // The coil field of a step on a window-sized drawing, without the window, rasterised at
+    // once as if every step were shown: what the figures alone cost at a scene scale.
+    const double scale = st.range(0) / 100.0;
+    platform::Surface window(QSize(platform::kSceneWidthTwips, platform::kSceneHeightTwips),
+                             platform::WindowBackground());
+    window.SetMapping({scale, 1.0});
+    const fields::CoilTipTable left = fields::StartCoilFieldLeftX(), right = fields::StartCoilFieldRightX();
+    double t = 0;
+    for (auto _ : st) {
+        t += 0.004;
+        const int c = static_cast<int>(255 * std::abs(std::sin(3.14 * t)));
+        const double current = -std::sin(3.14 * t);
+        fields::DrawCoilField(window, animation::CoilFieldColour(c, platform::WindowBackground()), c / 60, current,
+                              left, right);
+        benchmark::DoNotOptimize(window.Layer().constBits());
+    }
+    st.counters["steps_per_s"] = benchmark::Counter(static_cast<double>(st.iterations()), benchmark::Counter::kIsRate);
+}
+BENCHMARK(CoilFieldOnly)->Arg(100)->Arg(200);
 
 void ChargingStep(benchmark::State& st)
 {

@@ -24,9 +24,12 @@ void FigureRecord::Note(const Figure& f)
         // The figure moves to the end with its new colour; its node is reused, not reallocated.
         figures_.splice(figures_.end(), figures_, it->second);
         it->second->colour = f.colour;
+        it->second->drawn = ++clock_;
         return;
     }
-    index_.emplace(key, figures_.insert(figures_.end(), f));
+    const auto node = figures_.insert(figures_.end(), f);
+    node->drawn = ++clock_;
+    index_.emplace(key, node);
 }
 
 void FigureRecord::Clear()

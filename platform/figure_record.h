@@ -8,6 +8,7 @@
 #include <QColor>
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <list>
 #include <unordered_map>
 
@@ -18,15 +19,20 @@ struct Figure {
     Kind kind;
     // Line: x1, y1, x2, y2. Ellipse: cx, cy, radius, start, end, aspect. All in twips/radians.
     std::array<double, 6> g;
-    QColor colour;
+    QColor colour;         // transparent for an erase
+    std::uint64_t drawn = 0;  // when it was last drawn, on the record's clock
 };
 
 class FigureRecord {
 public:
     void Note(const Figure& f);
+    // Forgets every figure; the clock goes on.
     void Clear();
     std::size_t Size() const { return figures_.size(); }
+    // In the order they were last drawn, so the figures drawn since a moment are a tail.
     const std::list<Figure>& Figures() const { return figures_; }
+    // The stamp of the latest drawing: it grows with every figure noted.
+    std::uint64_t Clock() const { return clock_; }
 
 private:
     struct Key {
@@ -38,6 +44,7 @@ private:
         std::size_t operator()(const Key& k) const;
     };
     std::list<Figure> figures_;
+    std::uint64_t clock_ = 0;
     std::unordered_map<Key, std::list<Figure>::iterator, KeyHash> index_;
 };
 

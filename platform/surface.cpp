@@ -1,7 +1,5 @@
 #include "platform/surface.h"
 
-#include <QPainter>
-#include <QPen>
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -19,94 +17,31 @@ QPoint RoundPoint(double x, double y)
 {
     return QPoint(static_cast<int>(std::floor(x + 0.5)), static_cast<int>(std::floor(y + 0.5)));
 }
-}  // namespace
 
-Surface::Surface(QSize twipsSize, QColor eraseColour, double penPx)
-    : twipsSize_(twipsSize), erase_(eraseColour), penPx_(penPx)
-{
-    SetMapping(Mapping{SceneScale(), 1.0});
-}
+// An ellipse in device pixels: centre, semi-axes, and the arc it runs.
+struct DeviceEllipse {
+    double cx, cy, rx, ry;
+    double start, span;
+    bool whole;
+};
 
-Surface::~Surface() = default;
-
-const QImage& Surface::Layer() const { return layer_; }
-
-void Surface::SetMapping(const Mapping& mapping)
-{
-    mapping_ = mapping;
-    const QSize device(std::max(1, mapping_.Px(twipsSize_.width())),
-                       std::max(1, mapping_.Px(twipsSize_.height())));
-    layer_ = QImage(device, QImage::Format_ARGB32_Premultiplied);
-    layer_.fill(Qt::transparent);
-    for (const Figure& f : record_.Figures())
-        Rasterise(f);
-    if (damage_)
-        damage_(layer_.rect());
-}
-
-void Surface::Rasterise(const Figure& f)
+DeviceEllipse ToDevice(const Figure& f, const Mapping& m)
 {
     const auto& g = f.g;
-    if (f.kind == Figure::Kind::Line) {
-        const QPoint pts[2] = {mapping_.Point(g[0], g[1]), mapping_.Point(g[2], g[3])};
-        Stroke(pts, 2, f.colour);
-        return;
-    }
     const double cx = g[0], cy = g[1], radius = g[2], start = g[3], end = g[4], aspect = g[5];
-    double span = end - start;
+    // Counterclockwise from start to end, less than a turn; a whole turn when they meet.
     const bool whole = (start == end);
-    if (whole)
-        span = kFullTurn;
-    else if (span < 0)
+    double span = std::fmod(end - start, kFullTurn);
+    if (span < 0)
         span += kFullTurn;
-
-    const double k = mapping_.PixelsPerTwip();
+    if (whole || span == 0)
+        span = kFullTurn;
+    const double k = m.PixelsPerTwip();
     const double rx = (aspect >= 1.0 ? radius / aspect : radius) * k;
     const double ry = (aspect >= 1.0 ? radius : radius * aspect) * k;
-    const double cxd = cx * k, cyd = cy * k;
-    const double longest = std::max(std::abs(rx), std::abs(ry));
-    int segments = static_cast<int>(std::ceil(longest * kSegmentsPerPixel * span / kFullTurn));
-    segments = std::clamp(segments, whole ? kMinSegments : 2, kMaxSegments);
-
-    std::vector<QPoint>& pts = points_;
-    pts.clear();
-    for (int i = 0; i <= segments; ++i) {
-        const double a = (i == segments && !whole) ? start + span : start + span * i / segments;
-        const QPoint p = RoundPoint(cxd + rx * std::cos(a), cyd - ry * std::sin(a));
-        if (pts.empty() || pts.back() != p)
-            pts.push_back(p);
-    }
-    Stroke(pts.data(), static_cast<int>(pts.size()), f.colour);
+    return {cx * k, cy * k, rx, ry, start, span, whole};
 }
 
-void Surface::Line(double x1, double y1, double x2, double y2, QColor colour)
-{
-    const Figure f{Figure::Kind::Line, {x1, y1, x2, y2, 0, 0}, colour};
-    record_.Note(f);
-    Rasterise(f);
-}
-
-QPointF Surface::EllipsePoint(double cx, double cy, double radius, double aspect, double angle)
-{
-    double rx = radius, ry = radius;
-    if (aspect >= 1.0)
-        rx = radius / aspect;
-    else
-        ry = radius * aspect;
-    return QPointF(cx + rx * std::cos(angle), cy - ry * std::sin(angle));
-}
-
-void Surface::Ellipse(double cx, double cy, double radius, QColor colour, double start, double end,
-                      double aspect)
-{
-    if (!(aspect > 0.0) || !std::isfinite(radius) || !std::isfinite(start) || !std::isfinite(end))
-        return;
-    const Figure f{Figure::Kind::Ellipse, {cx, cy, radius, start, end, aspect}, colour};
-    record_.Note(f);
-    Rasterise(f);
-}
-
-namespace {
 // Bresenham's walk from a to b, both ends included.
 template <typename Plot>
 void Walk(QPoint a, QPoint b, Plot&& plot)
@@ -133,7 +68,136 @@ void Walk(QPoint a, QPoint b, Plot&& plot)
 }
 }  // namespace
 
-void Surface::Stroke(const QPoint* points, int count, QColor colour)
+Surface::Surface(QSize twipsSize, QColor eraseColour, double penPx)
+    : twipsSize_(twipsSize), erase_(eraseColour), penPx_(penPx)
+{
+    SetMapping(Mapping{SceneScale(), 1.0});
+}
+
+Surface::~Surface() = default;
+
+const QImage& Surface::Layer() const
+{
+    if (rasterised_ == record_.Clock())
+        return layer_;
+    // The figures drawn since the last look are the record's tail, oldest first.
+    const auto& figures = record_.Figures();
+    auto first = figures.end();
+    while (first != figures.begin() && std::prev(first)->drawn > rasterised_)
+        --first;
+    lastBatch_ = static_cast<std::size_t>(std::distance(first, figures.end()));
+    for (auto it = first; it != figures.end(); ++it)
+        Rasterise(*it);
+    rasterised_ = record_.Clock();
+    return layer_;
+}
+
+void Surface::SetMapping(const Mapping& mapping)
+{
+    mapping_ = mapping;
+    const QSize device(std::max(1, mapping_.Px(twipsSize_.width())),
+                       std::max(1, mapping_.Px(twipsSize_.height())));
+    layer_ = QImage(device, QImage::Format_ARGB32_Premultiplied);
+    layer_.fill(Qt::transparent);
+    for (const Figure& f : record_.Figures())
+        Rasterise(f);
+    rasterised_ = record_.Clock();
+    if (damage_)
+        damage_(layer_.rect());
+}
+
+void Surface::Note(const Figure& f)
+{
+    record_.Note(f);
+    if (damage_) {
+        const QRect r = Bounds(f).intersected(layer_.rect());
+        if (!r.isEmpty())
+            damage_(r);
+    }
+}
+
+QRect Surface::Bounds(const Figure& f) const
+{
+    // Room for the brush and for rounding a point to its pixel.
+    const int m = mapping_.PenPx(penPx_) + 2;
+    if (f.kind == Figure::Kind::Line) {
+        const QPoint a = mapping_.Point(f.g[0], f.g[1]), b = mapping_.Point(f.g[2], f.g[3]);
+        return QRect(QPoint(std::min(a.x(), b.x()) - m, std::min(a.y(), b.y()) - m),
+                     QPoint(std::max(a.x(), b.x()) + m, std::max(a.y(), b.y()) + m));
+    }
+    const DeviceEllipse e = ToDevice(f, mapping_);
+    // The arc's ends, and the ends of the axes that the arc passes.
+    double l = e.cx + e.rx * std::cos(e.start), r = l;
+    double t = e.cy - e.ry * std::sin(e.start), b = t;
+    auto take = [&](double x, double y) {
+        l = std::min(l, x);
+        r = std::max(r, x);
+        t = std::min(t, y);
+        b = std::max(b, y);
+    };
+    take(e.cx + e.rx * std::cos(e.start + e.span), e.cy - e.ry * std::sin(e.start + e.span));
+    constexpr double kQuarter = kFullTurn / 4;
+    const bool round = e.whole || e.span >= kFullTurn;
+    const double from = round ? 0 : e.start, to = round ? kFullTurn : e.start + e.span;
+    const double q0 = std::ceil(from / kQuarter);
+    for (int i = 0; i < 5 && q0 + i <= to / kQuarter; ++i)  // a turn passes at most five axis ends
+        take(e.cx + e.rx * std::cos((q0 + i) * kQuarter), e.cy - e.ry * std::sin((q0 + i) * kQuarter));
+    if (!std::isfinite(l) || !std::isfinite(r) || !std::isfinite(t) || !std::isfinite(b))
+        return layer_.rect();
+    auto clampPx = [](double v) { return static_cast<int>(std::clamp(v, -1e8, 1e8)); };
+    return QRect(QPoint(clampPx(std::floor(l)) - m, clampPx(std::floor(t)) - m),
+                 QPoint(clampPx(std::ceil(r)) + m, clampPx(std::ceil(b)) + m));
+}
+
+void Surface::Rasterise(const Figure& f) const
+{
+    const QRgb value = qPremultiply(f.colour.rgba());
+    if (f.kind == Figure::Kind::Line) {
+        const QPoint pts[2] = {mapping_.Point(f.g[0], f.g[1]), mapping_.Point(f.g[2], f.g[3])};
+        Stroke(pts, 2, value);
+        return;
+    }
+    const DeviceEllipse e = ToDevice(f, mapping_);
+    const double longest = std::max(std::abs(e.rx), std::abs(e.ry));
+    int segments = static_cast<int>(std::ceil(longest * kSegmentsPerPixel * e.span / kFullTurn));
+    segments = std::clamp(segments, e.whole ? kMinSegments : 2, kMaxSegments);
+
+    std::vector<QPoint>& pts = points_;
+    pts.clear();
+    for (int i = 0; i <= segments; ++i) {
+        const double a = (i == segments && !e.whole) ? e.start + e.span : e.start + e.span * i / segments;
+        const QPoint p = RoundPoint(e.cx + e.rx * std::cos(a), e.cy - e.ry * std::sin(a));
+        if (pts.empty() || pts.back() != p)
+            pts.push_back(p);
+    }
+    Stroke(pts.data(), static_cast<int>(pts.size()), value);
+}
+
+void Surface::Line(double x1, double y1, double x2, double y2, QColor colour)
+{
+    Note(Figure{Figure::Kind::Line, {x1, y1, x2, y2, 0, 0}, colour == erase_ ? QColor(Qt::transparent) : colour});
+}
+
+QPointF Surface::EllipsePoint(double cx, double cy, double radius, double aspect, double angle)
+{
+    double rx = radius, ry = radius;
+    if (aspect >= 1.0)
+        rx = radius / aspect;
+    else
+        ry = radius * aspect;
+    return QPointF(cx + rx * std::cos(angle), cy - ry * std::sin(angle));
+}
+
+void Surface::Ellipse(double cx, double cy, double radius, QColor colour, double start, double end,
+                      double aspect)
+{
+    if (!(aspect > 0.0) || !std::isfinite(radius) || !std::isfinite(start) || !std::isfinite(end))
+        return;
+    Note(Figure{Figure::Kind::Ellipse, {cx, cy, radius, start, end, aspect},
+                colour == erase_ ? QColor(Qt::transparent) : colour});
+}
+
+void Surface::Stroke(const QPoint* points, int count, QRgb value) const
 {
     if (count < 1)
         return;
@@ -142,7 +206,6 @@ void Surface::Stroke(const QPoint* points, int count, QColor colour)
     // centre on each pixel of the one-pixel line.
     const int width = mapping_.PenPx(penPx_);
     const int low = -(width - 1) / 2;
-    const QRgb value = colour == erase_ ? 0u : qPremultiply(colour.rgba());
     uchar* const bits = layer_.bits();
     const qsizetype stride = layer_.bytesPerLine();
     const int w = layer_.width(), h = layer_.height();
@@ -163,46 +226,36 @@ void Surface::Stroke(const QPoint* points, int count, QColor colour)
                 if (x >= 0 && x < w && y >= 0 && y < h)
                     reinterpret_cast<QRgb*>(bits + y * stride)[x] = value;
             });
-    } else if (count == 1) {
+        return;
+    }
+    if (count == 1) {
         for (int row = 0; row < width; ++row)
             span(points[0].y() + low + row, points[0].x() + low, points[0].x() + low + width - 1);
-    } else {
-        // Each segment's squares are filled a row at a time: a segment runs one way in y,
-        // so the centres on a row are a run of columns, and the squares over the rows of
-        // one brush height join into one run. Every pixel is written once, not width² times.
-        for (int i = 1; i < count; ++i) {
-            const QPoint a = points[i - 1], b = points[i];
-            const int top = std::min(a.y(), b.y());
-            rows_.assign(static_cast<std::size_t>(std::abs(b.y() - a.y()) + 1), {w + width, -w - width});
-            Walk(a, b, [&](int x, int y) {
-                auto& r = rows_[static_cast<std::size_t>(y - top)];
-                r.first = std::min(r.first, x);
-                r.second = std::max(r.second, x);
-            });
-            const int centres = static_cast<int>(rows_.size());
-            for (int row = top + low; row < top + low + centres + width - 1; ++row) {
-                // The centre rows whose square covers this row.
-                const int c0 = std::max(0, row - low - width + 1 - top), c1 = std::min(centres - 1, row - low - top);
-                int from = rows_[c0].first, to = rows_[c0].second;
-                for (int c = c0 + 1; c <= c1; ++c) {
-                    from = std::min(from, rows_[c].first);
-                    to = std::max(to, rows_[c].second);
-                }
-                span(row, from + low, to + low + width - 1);
-            }
-        }
+        return;
     }
-
-    if (damage_) {
-        int l = points[0].x(), r = l, t = points[0].y(), b = t;
-        for (int i = 1; i < count; ++i) {
-            l = std::min(l, points[i].x());
-            r = std::max(r, points[i].x());
-            t = std::min(t, points[i].y());
-            b = std::max(b, points[i].y());
+    // Each segment's squares are filled a row at a time: a segment runs one way in y, so the
+    // centres on a row are a run of columns, and the squares over the rows of one brush
+    // height join into one run. Every pixel is written once, not width² times.
+    for (int i = 1; i < count; ++i) {
+        const QPoint a = points[i - 1], b = points[i];
+        const int top = std::min(a.y(), b.y());
+        rows_.assign(static_cast<std::size_t>(std::abs(b.y() - a.y()) + 1), {w + width, -w - width});
+        Walk(a, b, [&](int x, int y) {
+            auto& r = rows_[static_cast<std::size_t>(y - top)];
+            r.first = std::min(r.first, x);
+            r.second = std::max(r.second, x);
+        });
+        const int centres = static_cast<int>(rows_.size());
+        for (int row = top + low; row < top + low + centres + width - 1; ++row) {
+            // The centre rows whose square covers this row.
+            const int c0 = std::max(0, row - low - width + 1 - top), c1 = std::min(centres - 1, row - low - top);
+            int from = rows_[c0].first, to = rows_[c0].second;
+            for (int c = c0 + 1; c <= c1; ++c) {
+                from = std::min(from, rows_[c].first);
+                to = std::max(to, rows_[c].second);
+            }
+            span(row, from + low, to + low + width - 1);
         }
-        const int m = width + 2;
-        damage_(QRect(QPoint(l - m, t - m), QPoint(r + m, b + m)).intersected(layer_.rect()));
     }
 }
 
@@ -210,6 +263,7 @@ void Surface::Clear()
 {
     record_.Clear();
     layer_.fill(Qt::transparent);
+    rasterised_ = record_.Clock();
     if (damage_)
         damage_(layer_.rect());
 }

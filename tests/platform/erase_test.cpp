@@ -191,3 +191,75 @@ TEST(Surface, AWidePenIsASquareBrushMovedAlongTheThinLine)
         EXPECT_EQ(testsupport::DifferentPixels(wide.Layer(), expected), 0) << "pen " << width;
     }
 }
+
+TEST(Surface, LookingAtTheDrawingBetweenFiguresChangesNothing)
+{
+    // One drawing looked at after every figure, one at random moments, one only at the end:
+    // a loop's figures give the same pixels whenever they are rasterised.
+    const auto figures = RandomFigures(23, 30);
+    platform::Surface every(QSize(6000, 4500), platform::ButtonFace(), 2);
+    platform::Surface sometimes(QSize(6000, 4500), platform::ButtonFace(), 2);
+    platform::Surface once(QSize(6000, 4500), platform::ButtonFace(), 2);
+    std::mt19937 rng(3);
+    for (int round = 0; round < 40; ++round) {
+        const QColor colour = round % 5 == 4 ? platform::ButtonFace() : QColor(round * 6, 0, 255 - round * 6);
+        const std::size_t from = rng() % figures.size();
+        const std::vector<Figure> some(figures.begin() + static_cast<long>(from), figures.end());
+        for (platform::Surface* s : {&every, &sometimes, &once})
+            DrawAll(*s, some, colour);
+        every.Layer();
+        if (rng() % 3 == 0)
+            sometimes.Layer();
+    }
+    EXPECT_EQ(testsupport::DifferentPixels(every.Layer(), once.Layer()), 0);
+    EXPECT_EQ(testsupport::DifferentPixels(sometimes.Layer(), once.Layer()), 0);
+}
+
+TEST(Surface, FiguresDrawnOverAndOverAreRasterisedOnceWhenLookedAt)
+{
+    platform::Surface s(QSize(6000, 4500), platform::ButtonFace());
+    for (int step = 0; step < 50; ++step)
+        for (int ring = 0; ring < 12; ++ring)
+            s.Ellipse(3000, 2000, 300 + 100 * ring, QColor(step * 5, 0, 0), 0, 0, 1.5);
+    s.Layer();
+    EXPECT_EQ(s.LastBatch(), 12u);
+    s.Line(0, 0, 100, 100, Qt::black);
+    s.Layer();
+    EXPECT_EQ(s.LastBatch(), 1u);
+}
+
+TEST(Surface, TheDamageReportedForAFigureHoldsEveryPixelItChanges)
+{
+    // Arcs in every quarter and across 0, lines every way, at two scales and two pens.
+    for (const double scale : {1.0, 2.5}) {
+        for (const double pen : {1.0, 3.0}) {
+            platform::Surface s(QSize(6000, 4500), platform::ButtonFace(), pen);
+            s.SetMapping({scale, 1.0});
+            QRect damaged;
+            s.SetDamageHandler([&](const QRect& r) { damaged = r; });
+            std::mt19937 rng(static_cast<unsigned>(scale * 10 + pen));
+            std::uniform_real_distribution<double> x(-300, 6300), y(-300, 4800), r(20, 2000), ang(-7, 7),
+                asp(0.2, 15);
+            for (int i = 0; i < 150; ++i) {
+                const QImage before = s.Layer().copy();
+                damaged = QRect();
+                Figure f{i % 2 == 0 ? 0 : 2, x(rng), y(rng), 0, 0, 0, 0};
+                f.c = i % 2 == 0 ? x(rng) : r(rng);
+                f.d = i % 2 == 0 ? y(rng) : ang(rng);
+                f.e = ang(rng);
+                f.f = asp(rng);
+                DrawAll(s, {f}, QColor(i, 100, 0));
+                const QImage& after = s.Layer();
+                for (int py = 0; py < after.height(); ++py)
+                    for (int px = 0; px < after.width(); ++px)
+                        if (before.pixel(px, py) != after.pixel(px, py)) {
+                            ASSERT_TRUE(damaged.contains(px, py))
+                                << "figure " << f.kind << " " << f.a << " " << f.b << " " << f.c << " " << f.d
+                                << " " << f.e << " " << f.f << " at scale " << scale << " pen " << pen << " changed (" << px
+                                << ", " << py << ") outside the damage " << damaged.x() << "," << damaged.y() << " "
+                                << damaged.width() << "x" << damaged.height();
+                        }
+            }
+        }
+    }
+}

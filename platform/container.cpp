@@ -148,14 +148,22 @@ void Container::EnsureRasters(double dpr)
         surface_->SetMapping(m);
     const QSize device(std::max(1, m.Px(TwipsRect(this).width())),
                        std::max(1, m.Px(TwipsRect(this).height())));
+    sceneDevice_ = device;
+    if (Plain()) {
+        backdropDirty_ = false;  // painted with its colour straight onto the window
+        return;
+    }
     if (backdropDirty_ || rasterDpr_ != dpr || rasterScale_ != scale || backdrop_.size() != device) {
-        backdrop_ = QImage(device, QImage::Format_ARGB32_Premultiplied);
+        if (backdrop_.size() != device)  // a new colour or label reuses the pixels it has
+            backdrop_ = QImage(device, QImage::Format_ARGB32_Premultiplied);
         PaintBackdrop(backdrop_, m);
         backdropDirty_ = false;
         rasterDpr_ = dpr;
         rasterScale_ = scale;
     }
 }
+
+bool Container::Plain() const { return !transparent_ && border_ == Border::None && items_.empty(); }
 
 void Container::PaintBackdrop(QImage& image, const Mapping& m) const
 {
@@ -187,7 +195,9 @@ void Container::Rescaled()
 QImage Container::Compose(double dpr)
 {
     EnsureRasters(dpr);
-    QImage out = backdrop_.copy();
+    QImage out = Plain() ? QImage(sceneDevice_, QImage::Format_ARGB32_Premultiplied) : backdrop_.copy();
+    if (Plain())
+        out.fill(back_);
     if (surface_) {
         QPainter p(&out);
         p.drawImage(QRectF(out.rect()), surface_->Layer(), QRectF(surface_->Layer().rect()));
@@ -207,7 +217,7 @@ void Container::paintEvent(QPaintEvent* e)
     EnsureRasters(dpr);
     pending_.clear();  // everything that waited is in this paint's region
     QPainter p(this);
-    const QRect scene(QPoint(0, 0), QSizeF(backdrop_.size() / dpr).toSize());
+    const QRect scene(QPoint(0, 0), QSizeF(sceneDevice_ / dpr).toSize());
     // Many small dirty rectangles (a frame's worth of figures) are cheaper painted as one.
     constexpr int kMostRectangles = 16;
     const QRegion dirty = e->region().rectCount() > kMostRectangles ? QRegion(e->rect()) : e->region();
@@ -219,7 +229,10 @@ void Container::paintEvent(QPaintEvent* e)
         if (s.isEmpty())
             continue;
         const QRectF source(s.x() * dpr, s.y() * dpr, s.width() * dpr, s.height() * dpr);
-        p.drawImage(QRectF(s), backdrop_, source);
+        if (Plain())
+            p.fillRect(s, back_);  // a wire or a plate: only its colour, which changes every step
+        else
+            p.drawImage(QRectF(s), backdrop_, source);
         if (surface_)
             p.drawImage(QRectF(s), surface_->Layer(), source);
     }

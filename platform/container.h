@@ -60,6 +60,8 @@ protected:
 private:
     void EnsureRasters(double dpr);
     void PaintBackdrop(QImage& image, const Mapping& m) const;
+    // Nothing but its background colour beneath the drawing.
+    bool Plain() const;
     QRect DeviceToLogical(const QRect& device) const;
     void Damage(const QRect& logical);
 
@@ -70,6 +72,7 @@ private:
     std::vector<std::unique_ptr<Item>> items_;
     std::unique_ptr<Surface> surface_;
     QImage backdrop_;
+    QSize sceneDevice_;  // the container in device pixels at the last paint
     std::vector<QRect> pending_;  // drawn on since the last paint, already passed to update()
     bool backdropDirty_ = true;
     double rasterDpr_ = 0;

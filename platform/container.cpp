@@ -229,10 +229,16 @@ void Container::paintEvent(QPaintEvent* e)
         if (s.isEmpty())
             continue;
         const QRectF source(s.x() * dpr, s.y() * dpr, s.width() * dpr, s.height() * dpr);
-        if (Plain())
+        if (Plain()) {
             p.fillRect(s, back_);  // a wire or a plate: only its colour, which changes every step
-        else
+        } else if (!transparent_) {
+            // An opaque backdrop covers what is beneath: copied, not blended.
+            p.setCompositionMode(QPainter::CompositionMode_Source);
             p.drawImage(QRectF(s), backdrop_, source);
+            p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        } else {
+            p.drawImage(QRectF(s), backdrop_, source);
+        }
         if (surface_)
             p.drawImage(QRectF(s), surface_->Layer(), source);
     }

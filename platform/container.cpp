@@ -215,7 +215,9 @@ void Container::paintEvent(QPaintEvent* e)
 {
     const double dpr = devicePixelRatioF();
     EnsureRasters(dpr);
-    pending_.clear();  // everything that waited is in this paint's region
+    // Qt forgets a widget's whole dirty region when it paints it, even the parts that its
+    // opaque children hide, and so does this container.
+    pending_.clear();
     QPainter p(this);
     const QRect scene(QPoint(0, 0), QSizeF(sceneDevice_ / dpr).toSize());
     // Many small dirty rectangles (a frame's worth of figures) are cheaper painted as one.

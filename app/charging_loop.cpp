@@ -12,14 +12,15 @@
 
 namespace app {
 
+ChargingLoop::ChargingLoop(Form21& window) : LoopSteps(window.Steps()), w_(window) {}
+
 void ChargingLoop::Run()
 {
-    ++generation_;
     if (w_.state.runState != "pow") {
         Closing();
         return;
     }
-    active_ = true;
+    Begin();
     t0 = w_.GetClock().Now();
     previousGroup = 0;
     BeginStep();
@@ -39,11 +40,7 @@ void ChargingLoop::BeginStep()
     currentLevel = physics::ChargingCurrentLevel(w_.state.plateCharge, t, tau);
     wireColour = animation::WireColour(currentLevel);
 
-    const unsigned gen = generation_;
-    w_.Steps().Post([this, gen] {
-        if (gen == generation_ && active_)
-            AfterYield();
-    });
+    Yield([this] { AfterYield(); });
 }
 
 void ChargingLoop::AfterYield()
@@ -78,13 +75,12 @@ void ChargingLoop::AfterYield()
         instruments::PlotGraphPoint(*w_.picGr->Drawing(), {w_.imgU, w_.imgI}, s.graphI, s.graphU, s.sweepTime,
                                     s.graphX0, s.graphU0, s.graphI0, s.graphTScale, s.graphUScale, s.graphIScale,
                                     s.omega, s.lastX, s.lastYU, s.lastYI);
-    BeginStep();
+    AtNextFrame([this] { BeginStep(); });
 }
 
 void ChargingLoop::Closing()
 {
-    active_ = false;
-    ++generation_;
+    End();
     WindowState& s = w_.state;
     s.plateCharge = s.chargeLevel;
     animation::PaintChargingWires(ChargingStrips(w_), QColor(255, 255, 255));
@@ -96,14 +92,8 @@ void ChargingLoop::Closing()
 
 void ChargingLoop::FinishIfStale()
 {
-    if (active_ && w_.state.runState != "pow")
+    if (Active() && w_.state.runState != "pow")
         Closing();
-}
-
-void ChargingLoop::Abandon()
-{
-    active_ = false;
-    ++generation_;
 }
 
 }  // namespace app

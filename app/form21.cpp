@@ -12,7 +12,6 @@
 #include "app/loops.h"
 #include "fields/coil_field.h"
 #include "fields/field_tables.h"
-#include "platform/frame_pacer.h"
 #include "physics/arithmetic.h"
 #include "physics/circuit_parameters.h"
 
@@ -71,7 +70,6 @@ Form21::Form21(platform::Clock* clock, platform::StepQueue* steps)
     BuildControlPanel();
     BuildGraph();
     drag_ = new platform::ManualDrag(this);
-    new platform::FramePacer(this);
 
     SetUpDrawings();
     oscillation_ = std::make_unique<OscillationLoop>(*this);

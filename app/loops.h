@@ -3,27 +3,26 @@
 //
 // A step does its work up to the point where the events are handled, posts the rest of
 // itself behind the pending events (the yield), checks runState when it comes back, and
-// either ends the run or finishes the step and starts the next one at once. Steps of two
-// loops never nest, and a loop whose state has changed can be finished at once.
+// either ends the run or finishes the step and sleeps until the next display frame begins
+// the next one. Steps of two loops never nest, and a loop whose state has changed can be
+// finished at once.
 #include <QColor>
 
 #include "animation/plates.h"
+#include "app/loop_steps.h"
 
 namespace app {
 
 class Form21;
 
-class OscillationLoop {
+class OscillationLoop : public LoopSteps {
 public:
-    explicit OscillationLoop(Form21& window) : w_(window) {}
+    explicit OscillationLoop(Form21& window);
 
     // RunOscillations: with runState "on" the run starts; otherwise only its end is performed.
     void Run();
-    bool Active() const { return active_; }
     // If the loop waits for its next step and runState no longer says "on", end it now.
     void FinishIfStale();
-    // The program ends: whatever is pending does nothing.
-    void Abandon();
 
     double chargeRatio = 0;  // the caller's variable that the model fills
 
@@ -33,25 +32,22 @@ private:
     void EndOfRun();
 
     Form21& w_;
-    bool active_ = false;
-    unsigned generation_ = 0;
 
     double tRunStart = 0, tPeriodStart = 0, tRun = 0, tPeriod = 0, period = 0;
     int swapThreshold = 0;
-    int currentLevel = 0, currentDirection = 0, previousDirection = 0, markerPhase = 0;
+    int currentLevel = 0, currentDirection = 0, markerPhase = 0;
+    animation::PlateSwapWatch swapWatch;
     int markerGroup = 0, previousGroup = 0;
     QColor plusColour, minusColour, chargeGrey, fieldColour, wireColour;
 };
 
-class ChargingLoop {
+class ChargingLoop : public LoopSteps {
 public:
-    explicit ChargingLoop(Form21& window) : w_(window) {}
+    explicit ChargingLoop(Form21& window);
 
     // ChargeCapacitor: with runState "pow" the charging starts; otherwise only its closing steps run.
     void Run();
-    bool Active() const { return active_; }
     void FinishIfStale();
-    void Abandon();
 
 private:
     void BeginStep();
@@ -59,8 +55,6 @@ private:
     void Closing();
 
     Form21& w_;
-    bool active_ = false;
-    unsigned generation_ = 0;
 
     double t0 = 0, tau = 0.25, t = 0;
     int currentLevel = 0;   // I, the charging current level

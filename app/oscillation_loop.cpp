@@ -45,15 +45,17 @@ std::vector<platform::Container*> ChargingStrips(Form21& w)
     return {w.picright[0], w.picright[1], w.picright[2], w.picright[3], w.picright[4], w.picvert1, w.picvert2};
 }
 
+OscillationLoop::OscillationLoop(Form21& window) : LoopSteps(window.Steps()), w_(window) {}
+
 void OscillationLoop::Run()
 {
-    ++generation_;
-    active_ = true;
+    Begin();
     tRunStart = w_.GetClock().Now();
     w_.state.clockAngle = 0;
     tPeriodStart = w_.GetClock().Now();
     tRun = tPeriod = period = 0;
-    currentLevel = currentDirection = previousDirection = markerPhase = 0;
+    currentLevel = currentDirection = markerPhase = 0;
+    swapWatch = {};
     markerGroup = previousGroup = 0;
     BeginStep();
 }
@@ -94,11 +96,7 @@ void OscillationLoop::BeginStep()
     const double volts = chargeRatio * s.chargeLevel * 60 / 255;
     instruments::MoveVoltmeterNeedle(*w_.picvolt->Drawing(), w_.voltmeterNeedle, volts);
 
-    const unsigned gen = generation_;
-    w_.Steps().Post([this, gen] {
-        if (gen == generation_ && active_)
-            AfterYield();
-    });
+    Yield([this] { AfterYield(); });
 }
 
 void OscillationLoop::AfterYield()
@@ -111,13 +109,9 @@ void OscillationLoop::AfterYield()
     // Plates, and their swap near a zero of the charge
     w_.picup->SetBackColor(plusColour);
     w_.picdown->SetBackColor(minusColour);
-    if (s.plateCharge < swapThreshold && s.swapLock == 0) {
+    if (swapWatch.Step(s.plateCharge, swapThreshold, chargeRatio, currentDirection, s.swapLock))
         w_.SwapPlateBoxes();
-        s.swapLock = 1;
-    }
     s.plateMarkerCount = physics::Int(s.plateCharge / 24.0);
-    if (currentDirection != previousDirection)
-        s.swapLock = 0;
 
     const double amps = currentLevel * 60.0 / 255;
     instruments::MoveAmmeterNeedle(*w_.picamp->Drawing(), w_.ammeterNeedle, amps);
@@ -139,7 +133,6 @@ void OscillationLoop::AfterYield()
     animation::PaintCircuitWires(CircuitStrips(w_), wireColour);
     animation::ShowCircuitMarkers(w_.tok, markerGroup, wireColour, previousGroup);
     previousGroup = markerGroup;
-    previousDirection = currentDirection;
 
     period = 2 * s.pi / s.omega;
     instruments::MoveClockHand(*w_.picclock->Drawing(), -s.omega * tPeriod, s.clockAngle);
@@ -158,14 +151,13 @@ void OscillationLoop::AfterYield()
                                     s.graphX0, s.graphU0, s.graphI0, s.graphTScale, s.graphUScale, s.graphIScale,
                                     s.omega, s.lastX, s.lastYU, s.lastYI);
     }
-    BeginStep();
+    AtNextFrame([this] { BeginStep(); });
 }
 
 void OscillationLoop::EndOfRun()
 {
     WindowState& s = w_.state;
-    active_ = false;
-    ++generation_;
+    End();
     platform::SetLeftTwips(w_.picBenerg, 5685);
     platform::SetWidthTwips(w_.picBenerg, 15);
     w_.Picture2->SetBackColor(QColor(255, 255, 255));
@@ -187,14 +179,8 @@ void OscillationLoop::EndOfRun()
 
 void OscillationLoop::FinishIfStale()
 {
-    if (active_ && w_.state.runState != "on")
+    if (Active() && w_.state.runState != "on")
         EndOfRun();
-}
-
-void OscillationLoop::Abandon()
-{
-    active_ = false;
-    ++generation_;
 }
 
 }  // namespace app

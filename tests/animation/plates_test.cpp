@@ -209,12 +209,3 @@ TEST(PlateFields, TheFieldsDrawnAreThoseOfTheChargeAndCurrent)
     capacitor(platform::WindowBackground(), 0);
     EXPECT_EQ(testsupport::DifferentPixels(c.drawing.Layer(), expected.Layer()), 0);
 }
-
-TEST(PlateSwap, BelowTheThresholdAndOnlyOncePerTurnOfTheCurrent)
-{
-    EXPECT_TRUE(ShouldSwapPlates(19, 20, 0));
-    EXPECT_FALSE(ShouldSwapPlates(20, 20, 0));
-    EXPECT_FALSE(ShouldSwapPlates(19, 20, 1));
-    EXPECT_TRUE(ShouldSwapPlates(0, 4, 0));
-    EXPECT_FALSE(ShouldSwapPlates(4, 4, 0));
-}

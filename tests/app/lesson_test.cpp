@@ -109,6 +109,25 @@ TEST(Lesson, FreeOscillationSwapsThePlatesTwicePerPeriod)
     l.Picture().save(testsupport::OutputPath("free-oscillation.png"));
 }
 
+TEST(Lesson, AtTwentyFramesASecondTheFastestOscillationStillSwapsAtEveryZero)
+{
+    // A busy machine: a step every 47 ms (about 20 frames a second) leaps over the band around
+    // a zero of a 1 s period.
+    Lesson l;
+    l.window.Slider1->setValue(7);
+    Charge(l);
+    l.window.imgOn1->Click();
+    int swaps = 0;
+    bool swapped = l.window.PlatesSwapped();
+    const double t0 = l.clock.Now();
+    while (l.clock.Now() - t0 < 10.01) {
+        l.Step(0.047);
+        swaps += l.window.PlatesSwapped() != swapped;
+        swapped = l.window.PlatesSwapped();
+    }
+    EXPECT_EQ(swaps, 20);  // cos(6.28 t) passes through zero 20 times in 10 s
+}
+
 TEST(Lesson, DampedOscillationGlowsAndEndsByItselfAfter300Seconds)
 {
     Lesson l;

@@ -1,0 +1,147 @@
+#!/usr/bin/python3
+"""What a lesson costs the machine it is shown on: CPU of the program and of the X server, and
+the frames the X server receives, while at rest, charging and oscillating.
+
+The real program runs on a virtual X display (Xvfb) and is driven as a teacher would drive it,
+with xdotool: rest, charge, "Стоп", "Пуск ". Over each phase the CPU time of both processes
+is read from /proc/PID/stat, and the repaints are counted as the server sees them through the
+X DAMAGE extension: damage reports closer than a few milliseconds belong to one frame.
+
+    bench/cpu_under_xvfb.py build/app/oscillations            # scale 1 and 2, 8 s a phase
+    bench/cpu_under_xvfb.py --scale 2 --seconds 4 PROGRAM [PROGRAM ...]
+
+Needs Debian's xvfb, xdotool and python3-xlib; it is run by hand, not by the test suite.
+"""
+import argparse
+import os
+import subprocess
+import sys
+import threading
+import time
+
+from Xlib import display, error
+from Xlib.ext import damage
+
+TICKS = os.sysconf("SC_CLK_TCK")
+FRAME_GAP_MS = 4  # ms: damage closer than this to the last report is the same repaint
+
+# The switch's three positions: centres of their hot areas, in twips of the window's client area.
+SWITCH = {"on": (7230 + 555 // 2, 1560 + 525 // 2),
+          "key": (8010 + 555 // 2, 1560 + 555 // 2),
+          "pow": (8760 + 555 // 2, 1560 + 525 // 2)}
+TWIPS_PER_PIXEL = 15
+
+
+def cpu_seconds(pid):
+    with open(f"/proc/{pid}/stat") as f:
+        fields = f.read().rsplit(")", 1)[1].split()
+    return (int(fields[11]) + int(fields[12])) / TICKS  # utime + stime
+
+
+class DamageCounter(threading.Thread):
+    """Counts the repaints of one window as bursts of DAMAGE reports."""
+
+    def __init__(self, dpy_name, window_id):
+        super().__init__(daemon=True)
+        self.dpy = display.Display(dpy_name)
+        if not self.dpy.has_extension("DAMAGE"):
+            sys.exit("the X server has no DAMAGE extension")
+        self.dpy.damage_query_version()
+        win = self.dpy.create_resource_object("window", window_id)
+        win.damage_create(damage.DamageReportRawRectangles)
+        self.dpy.flush()
+        self.lock = threading.Lock()
+        self.frames = 0
+        self.last_ms = None
+
+    def run(self):
+        while True:
+            try:
+                e = self.dpy.next_event()
+            except error.ConnectionClosedError:
+                return  # the server has ended
+            if e.type != self.dpy.extension_event.DamageNotify:
+                continue
+            with self.lock:
+                if self.last_ms is None or e.timestamp - self.last_ms > FRAME_GAP_MS:
+                    self.frames += 1
+                self.last_ms = e.timestamp
+
+    def take(self):
+        with self.lock:
+            n, self.frames = self.frames, 0
+            return n
+
+
+def xdotool(*args, env):
+    return subprocess.run(["xdotool", *args], env=env, check=True, capture_output=True, text=True).stdout
+
+
+def measure(program, scale, seconds, display_number):
+    name = f":{display_number}"
+    width, height = (1920, 1200) if scale == 1 else (2560, 1600)
+    xvfb = subprocess.Popen(["Xvfb", name, "-screen", "0", f"{width}x{height}x24", "-nolisten", "tcp"],
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    env = dict(os.environ, DISPLAY=name, QT_QPA_PLATFORM="xcb", QT_SCALE_FACTOR=str(scale))
+    env.pop("QT_QPA_PLATFORMTHEME", None)
+    prog = None
+    try:
+        for _ in range(100):
+            if os.path.exists(f"/tmp/.X11-unix/X{display_number}"):
+                break
+            time.sleep(0.05)
+        prog = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        window = int(xdotool("search", "--sync", "--pid", str(prog.pid), "--name", "колебания", env=env).split()[0])
+        time.sleep(2.0)  # start-up and the first paints
+        counter = DamageCounter(name, window)
+        counter.start()
+
+        def click(position):
+            x, y = SWITCH[position]
+            px = int(x * scale / TWIPS_PER_PIXEL)
+            py = int(y * scale / TWIPS_PER_PIXEL)
+            xdotool("mousemove", "--window", str(window), str(px), str(py), "click", "1", env=env)
+
+        def phase(label):
+            counter.take()
+            p0, x0, t0 = cpu_seconds(prog.pid), cpu_seconds(xvfb.pid), time.monotonic()
+            time.sleep(seconds)
+            p1, x1, t1 = cpu_seconds(prog.pid), cpu_seconds(xvfb.pid), time.monotonic()
+            wall = t1 - t0
+            return {"phase": label, "program": 100 * (p1 - p0) / wall, "xserver": 100 * (x1 - x0) / wall,
+                    "fps": counter.take() / wall}
+
+        rows = [phase("rest")]
+        click("pow")
+        rows.append(phase("charging"))
+        click("key")
+        time.sleep(0.5)
+        click("on")
+        rows.append(phase("oscillating"))
+        click("key")
+        return rows
+    finally:
+        if prog:
+            prog.terminate()
+            prog.wait(timeout=10)
+        xvfb.terminate()
+        xvfb.wait(timeout=10)
+
+
+def main():
+    ap = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    ap.add_argument("programs", nargs="+", help="the program(s) to measure, one after the other")
+    ap.add_argument("--scale", type=int, action="append", help="1 or 2 (QT_SCALE_FACTOR); default both")
+    ap.add_argument("--seconds", type=float, default=8.0, help="length of each phase")
+    ap.add_argument("--display", type=int, default=97, help="the number of the virtual display")
+    args = ap.parse_args()
+    print(f"{'program':40} {'scale':>5} {'phase':12} {'program %':>9} {'X server %':>10} {'sum %':>6} {'frames/s':>8}")
+    for scale in args.scale or [1, 2]:
+        for program in args.programs:
+            for r in measure(program, scale, args.seconds, args.display):
+                print(f"{program[-40:]:40} {scale:>5} {r['phase']:12} {r['program']:9.1f} {r['xserver']:10.1f} "
+                      f"{r['program'] + r['xserver']:6.1f} {r['fps']:8.1f}", flush=True)
+
+
+if __name__ == "__main__":
+    main()

@@ -10,6 +10,13 @@
 
 namespace platform {
 
+namespace {
+// Device rows a blit takes at most. The raster engine splits a blit of more than about a
+// hundred spans over its thread pool, and a dirty region with holes (where opaque children
+// lie) gives several spans a row; waking the threads costs more than a frame's copying.
+constexpr int kRowsPerBlit = 16;
+}  // namespace
+
 Container::Container(QWidget* parent) : QWidget(parent), back_(ButtonFace())
 {
     setAttribute(Qt::WA_OpaquePaintEvent, true);
@@ -223,26 +230,28 @@ void Container::paintEvent(QPaintEvent* e)
     // Many small dirty rectangles (a frame's worth of figures) are cheaper painted as one.
     constexpr int kMostRectangles = 16;
     const QRegion dirty = e->region().rectCount() > kMostRectangles ? QRegion(e->rect()) : e->region();
+    const int band = std::max(1, static_cast<int>(kRowsPerBlit / dpr));
     for (const QRect& r : dirty) {
         // A window larger than the scene shows its background beyond the scene.
         if (!scene.contains(r))
             p.fillRect(r, back_);
-        const QRect s = r.intersected(scene);
-        if (s.isEmpty())
-            continue;
-        const QRectF source(s.x() * dpr, s.y() * dpr, s.width() * dpr, s.height() * dpr);
-        if (Plain()) {
-            p.fillRect(s, back_);  // a wire or a plate: only its colour, which changes every step
-        } else if (!transparent_) {
-            // An opaque backdrop covers what is beneath: copied, not blended.
-            p.setCompositionMode(QPainter::CompositionMode_Source);
-            p.drawImage(QRectF(s), backdrop_, source);
-            p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-        } else {
-            p.drawImage(QRectF(s), backdrop_, source);
+        const QRect whole = r.intersected(scene);
+        for (int top = whole.top(); top <= whole.bottom(); top += band) {
+            const QRect s(whole.left(), top, whole.width(), std::min(band, whole.bottom() + 1 - top));
+            const QRectF source(s.x() * dpr, s.y() * dpr, s.width() * dpr, s.height() * dpr);
+            if (Plain()) {
+                p.fillRect(s, back_);  // a wire or a plate: only its colour, which changes every step
+            } else if (!transparent_) {
+                // An opaque backdrop covers what is beneath: copied, not blended.
+                p.setCompositionMode(QPainter::CompositionMode_Source);
+                p.drawImage(QRectF(s), backdrop_, source);
+                p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+            } else {
+                p.drawImage(QRectF(s), backdrop_, source);
+            }
+            if (surface_)
+                p.drawImage(QRectF(s), surface_->Layer(), source);
         }
-        if (surface_)
-            p.drawImage(QRectF(s), surface_->Layer(), source);
     }
 }
 

@@ -76,21 +76,7 @@ Surface::Surface(QSize twipsSize, QColor eraseColour, double penPx)
 
 Surface::~Surface() = default;
 
-const QImage& Surface::Layer() const
-{
-    if (rasterised_ == record_.Clock())
-        return layer_;
-    // The figures drawn since the last look are the record's tail, oldest first.
-    const auto& figures = record_.Figures();
-    auto first = figures.end();
-    while (first != figures.begin() && std::prev(first)->drawn > rasterised_)
-        --first;
-    lastBatch_ = static_cast<std::size_t>(std::distance(first, figures.end()));
-    for (auto it = first; it != figures.end(); ++it)
-        Rasterise(*it);
-    rasterised_ = record_.Clock();
-    return layer_;
-}
+const QImage& Surface::Layer() const { return layer_; }
 
 void Surface::SetMapping(const Mapping& mapping)
 {
@@ -101,7 +87,6 @@ void Surface::SetMapping(const Mapping& mapping)
     layer_.fill(Qt::transparent);
     for (const Figure& f : record_.Figures())
         Rasterise(f);
-    rasterised_ = record_.Clock();
     if (damage_)
         damage_(layer_.rect());
 }
@@ -109,53 +94,19 @@ void Surface::SetMapping(const Mapping& mapping)
 void Surface::Note(const Figure& f)
 {
     record_.Note(f);
-    if (damage_) {
-        const QRect r = Bounds(f).intersected(layer_.rect());
-        if (!r.isEmpty())
-            damage_(r);
-    }
+    // Only the pixels that take another value need painting: a loop draws every figure of a
+    // step whether it changed or not, and most of them did not.
+    const QRect changed = Rasterise(f);
+    if (damage_ && !changed.isEmpty())
+        damage_(changed);
 }
 
-QRect Surface::Bounds(const Figure& f) const
-{
-    // Room for the brush and for rounding a point to its pixel.
-    const int m = mapping_.PenPx(penPx_) + 2;
-    if (f.kind == Figure::Kind::Line) {
-        const QPoint a = mapping_.Point(f.g[0], f.g[1]), b = mapping_.Point(f.g[2], f.g[3]);
-        return QRect(QPoint(std::min(a.x(), b.x()) - m, std::min(a.y(), b.y()) - m),
-                     QPoint(std::max(a.x(), b.x()) + m, std::max(a.y(), b.y()) + m));
-    }
-    const DeviceEllipse e = ToDevice(f, mapping_);
-    // The arc's ends, and the ends of the axes that the arc passes.
-    double l = e.cx + e.rx * std::cos(e.start), r = l;
-    double t = e.cy - e.ry * std::sin(e.start), b = t;
-    auto take = [&](double x, double y) {
-        l = std::min(l, x);
-        r = std::max(r, x);
-        t = std::min(t, y);
-        b = std::max(b, y);
-    };
-    take(e.cx + e.rx * std::cos(e.start + e.span), e.cy - e.ry * std::sin(e.start + e.span));
-    constexpr double kQuarter = kFullTurn / 4;
-    const bool round = e.whole || e.span >= kFullTurn;
-    const double from = round ? 0 : e.start, to = round ? kFullTurn : e.start + e.span;
-    const double q0 = std::ceil(from / kQuarter);
-    for (int i = 0; i < 5 && q0 + i <= to / kQuarter; ++i)  // a turn passes at most five axis ends
-        take(e.cx + e.rx * std::cos((q0 + i) * kQuarter), e.cy - e.ry * std::sin((q0 + i) * kQuarter));
-    if (!std::isfinite(l) || !std::isfinite(r) || !std::isfinite(t) || !std::isfinite(b))
-        return layer_.rect();
-    auto clampPx = [](double v) { return static_cast<int>(std::clamp(v, -1e8, 1e8)); };
-    return QRect(QPoint(clampPx(std::floor(l)) - m, clampPx(std::floor(t)) - m),
-                 QPoint(clampPx(std::ceil(r)) + m, clampPx(std::ceil(b)) + m));
-}
-
-void Surface::Rasterise(const Figure& f) const
+QRect Surface::Rasterise(const Figure& f)
 {
     const QRgb value = qPremultiply(f.colour.rgba());
     if (f.kind == Figure::Kind::Line) {
         const QPoint pts[2] = {mapping_.Point(f.g[0], f.g[1]), mapping_.Point(f.g[2], f.g[3])};
-        Stroke(pts, 2, value);
-        return;
+        return Stroke(pts, 2, value);
     }
     const DeviceEllipse e = ToDevice(f, mapping_);
     const double longest = std::max(std::abs(e.rx), std::abs(e.ry));
@@ -170,7 +121,7 @@ void Surface::Rasterise(const Figure& f) const
         if (pts.empty() || pts.back() != p)
             pts.push_back(p);
     }
-    Stroke(pts.data(), static_cast<int>(pts.size()), value);
+    return Stroke(pts.data(), static_cast<int>(pts.size()), value);
 }
 
 void Surface::Line(double x1, double y1, double x2, double y2, QColor colour)
@@ -197,10 +148,10 @@ void Surface::Ellipse(double cx, double cy, double radius, QColor colour, double
                 colour == erase_ ? QColor(Qt::transparent) : colour});
 }
 
-void Surface::Stroke(const QPoint* points, int count, QRgb value) const
+QRect Surface::Stroke(const QPoint* points, int count, QRgb value)
 {
     if (count < 1)
-        return;
+        return {};
     // Lines are rasterised here, pixel by pixel, so drawing and erasing a figure touch the
     // very same pixels. A pen wider than one pixel is a square brush of that side, its
     // centre on each pixel of the one-pixel line.
@@ -209,29 +160,52 @@ void Surface::Stroke(const QPoint* points, int count, QRgb value) const
     uchar* const bits = layer_.bits();
     const qsizetype stride = layer_.bytesPerLine();
     const int w = layer_.width(), h = layer_.height();
+    // The box of the pixels that took another value.
+    int left = w, right = -1, top = h, bottom = -1;
+    auto changed = [&](int row, int from, int to) {
+        left = std::min(left, from);
+        right = std::max(right, to);
+        top = std::min(top, row);
+        bottom = std::max(bottom, row);
+    };
     auto span = [&](int row, int from, int to) {
         if (row < 0 || row >= h)
             return;
         from = std::max(0, from);
         to = std::min(w - 1, to);
+        if (from > to)
+            return;
         auto* line = reinterpret_cast<QRgb*>(bits + row * stride);
+        int first = to + 1, last = from - 1;
         for (int col = from; col <= to; ++col)
-            line[col] = value;
+            if (line[col] != value) {
+                line[col] = value;
+                first = std::min(first, col);
+                last = col;
+            }
+        if (first <= last)
+            changed(row, first, last);
     };
+    auto box = [&] { return right < left ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom)); };
 
     if (width == 1) {
         span(points[0].y(), points[0].x(), points[0].x());
         for (int i = 1; i < count; ++i)
             Walk(points[i - 1], points[i], [&](int x, int y) {
-                if (x >= 0 && x < w && y >= 0 && y < h)
-                    reinterpret_cast<QRgb*>(bits + y * stride)[x] = value;
+                if (x < 0 || x >= w || y < 0 || y >= h)
+                    return;
+                QRgb& px = reinterpret_cast<QRgb*>(bits + y * stride)[x];
+                if (px != value) {
+                    px = value;
+                    changed(y, x, x);
+                }
             });
-        return;
+        return box();
     }
     if (count == 1) {
         for (int row = 0; row < width; ++row)
             span(points[0].y() + low + row, points[0].x() + low, points[0].x() + low + width - 1);
-        return;
+        return box();
     }
     // Each segment's squares are filled a row at a time: a segment runs one way in y, so the
     // centres on a row are a run of columns, and the squares over the rows of one brush
@@ -257,13 +231,13 @@ void Surface::Stroke(const QPoint* points, int count, QRgb value) const
             span(row, from + low, to + low + width - 1);
         }
     }
+    return box();
 }
 
 void Surface::Clear()
 {
     record_.Clear();
     layer_.fill(Qt::transparent);
-    rasterised_ = record_.Clock();
     if (damage_)
         damage_(layer_.rect());
 }

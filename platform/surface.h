@@ -7,10 +7,8 @@
 // shows again exactly as it was: drawing a figure and drawing it again in the erase colour
 // leaves the surface as it was before.
 //
-// Figures are noted when drawn and rasterised when the layer is looked at (a paint, a
-// picture): the last drawing of a figure covers every pixel of its earlier ones, so only the
-// figures drawn since the last look are rasterised, each once, however often a loop drew it
-// in between. The pixels are those of drawing every figure as it came.
+// Each figure is rasterised as it is drawn, and only the pixels that took another value are
+// reported for repainting: a loop draws every figure of a step, changed or not.
 #include <QColor>
 #include <QImage>
 #include <QPointF>
@@ -61,10 +59,8 @@ public:
     // The drawing in device pixels: transparent where nothing is drawn.
     const QImage& Layer() const;
 
-    // How many figures waited to be rasterised at the last look at the layer.
-    std::size_t LastBatch() const { return lastBatch_; }
-
-    // Called with a device rectangle that holds every pixel a drawing operation may change.
+    // Called with a device rectangle that holds every pixel a drawing operation changed; not
+    // called when it changed none.
     void SetDamageHandler(std::function<void(const QRect&)> handler) { damage_ = std::move(handler); }
 
     // How many figures the drawing remembers (the different figures since the last clear).
@@ -75,21 +71,18 @@ public:
 
 private:
     void Note(const Figure& f);
-    void Rasterise(const Figure& f) const;
-    void Stroke(const QPoint* points, int count, QRgb value) const;
-    QRect Bounds(const Figure& f) const;
+    // Both return the box of the pixels that took another value.
+    QRect Rasterise(const Figure& f);
+    QRect Stroke(const QPoint* points, int count, QRgb value);
 
     QSize twipsSize_;
     QColor erase_;
     double penPx_;
     Mapping mapping_;
     FigureRecord record_;
-    // The layer is brought up to date when looked at; until then it is a cache of the record.
-    mutable QImage layer_;
-    mutable std::uint64_t rasterised_ = 0;  // the record's clock when the layer was last brought up to date
-    mutable std::size_t lastBatch_ = 0;
-    mutable std::vector<QPoint> points_;   // the polyline being drawn, kept to spare an allocation a figure
-    mutable std::vector<std::pair<int, int>> rows_;  // a wide segment's centre columns, row by row
+    QImage layer_;
+    std::vector<QPoint> points_;   // the polyline being drawn, kept to spare an allocation a figure
+    std::vector<std::pair<int, int>> rows_;  // a wide segment's centre columns, row by row
     std::function<void(const QRect&)> damage_;
 };
 

@@ -12,6 +12,7 @@
 #include "app/loops.h"
 #include "fields/coil_field.h"
 #include "fields/field_tables.h"
+#include "platform/focus_mark.h"
 #include "platform/frame_pacer.h"
 #include "physics/arithmetic.h"
 #include "physics/circuit_parameters.h"
@@ -72,6 +73,7 @@ Form21::Form21(platform::Clock* clock, platform::StepQueue* steps)
     BuildGraph();
     drag_ = new platform::ManualDrag(this);
     new platform::FramePacer(this);
+    new platform::FocusMarkFollowsInput(this);
 
     SetUpDrawings();
     oscillation_ = std::make_unique<OscillationLoop>(*this);

@@ -12,6 +12,7 @@
 #include "app/loops.h"
 #include "fields/coil_field.h"
 #include "fields/field_tables.h"
+#include "platform/accessibility.h"
 #include "platform/focus_mark.h"
 #include "platform/frame_pacer.h"
 #include "physics/arithmetic.h"
@@ -32,10 +33,12 @@ void PrepareApplication(QApplication& app)
     app.setStyle(QStyleFactory::create("Fusion"));
     app.setApplicationName("oscillations");
     app.setApplicationDisplayName("Электромагнитные колебания в контуре");
+    platform::InstallAccessibleInterfaces();
 }
 
 Form21::Form21(platform::Clock* clock, platform::StepQueue* steps)
 {
+    platform::InstallAccessibleInterfaces();  // for a window made without PrepareApplication (tests)
     if (!clock) {
         ownClock_ = std::make_unique<platform::SteadyClock>();
         clock = ownClock_.get();
@@ -80,6 +83,7 @@ Form21::Form21(platform::Clock* clock, platform::StepQueue* steps)
     charging_ = std::make_unique<ChargingLoop>(*this);
     ConnectHandlers();
     StartUp();
+    ExposeToAssistiveTools();
 }
 
 Form21::~Form21() = default;

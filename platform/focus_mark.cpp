@@ -45,7 +45,8 @@ bool FocusMarkFollowsInput::eventFilter(QObject* watched, QEvent* e)
     const bool key = e->type() == QEvent::KeyPress;
     if ((!key && e->type() != QEvent::MouseButtonPress) || !watched->isWidgetType())
         return false;
-    if (static_cast<QWidget*>(watched)->window() != window_ || window_->testAttribute(Qt::WA_KeyboardFocusChange) == key)
+    const bool shown = window_->testAttribute(Qt::WA_KeyboardFocusChange);
+    if (static_cast<QWidget*>(watched)->window() != window_ || shown == key)
         return false;
     window_->setAttribute(Qt::WA_KeyboardFocusChange, key);
     // The focus may stay where it is (a key that moves nothing, a click on the scene).

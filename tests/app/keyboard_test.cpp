@@ -147,7 +147,7 @@ TEST(Keyboard, ADisabledControlShowsNoTooltip)
     EXPECT_TRUE(showsTooltip(w.Slider2));
     w.imgOn1->Click();  // an oscillation disables the resistor's buttons and slider, and "Сброс"
     l.Step();
-    for (QWidget* disabled : std::initializer_list<QWidget*>{w.Command2, w.Command3, w.Slider2, w.cmdSbros, w.Command5}) {
+    for (QWidget* disabled : std::vector<QWidget*>{w.Command2, w.Command3, w.Slider2, w.cmdSbros, w.Command5}) {
         ASSERT_FALSE(disabled->isEnabled());
         EXPECT_FALSE(showsTooltip(disabled)) << qPrintable(disabled->accessibleName());
     }

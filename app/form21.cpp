@@ -12,6 +12,8 @@
 #include "app/loops.h"
 #include "fields/coil_field.h"
 #include "fields/field_tables.h"
+#include "platform/accessibility.h"
+#include "platform/focus_mark.h"
 #include "physics/arithmetic.h"
 #include "physics/circuit_parameters.h"
 
@@ -30,10 +32,12 @@ void PrepareApplication(QApplication& app)
     app.setStyle(QStyleFactory::create("Fusion"));
     app.setApplicationName("oscillations");
     app.setApplicationDisplayName("Электромагнитные колебания в контуре");
+    platform::InstallAccessibleInterfaces();
 }
 
 Form21::Form21(platform::Clock* clock, platform::StepQueue* steps)
 {
+    platform::InstallAccessibleInterfaces();  // for a window made without PrepareApplication (tests)
     if (!clock) {
         ownClock_ = std::make_unique<platform::SteadyClock>();
         clock = ownClock_.get();
@@ -70,12 +74,14 @@ Form21::Form21(platform::Clock* clock, platform::StepQueue* steps)
     BuildControlPanel();
     BuildGraph();
     drag_ = new platform::ManualDrag(this);
+    new platform::FocusMarkFollowsInput(this);
 
     SetUpDrawings();
     oscillation_ = std::make_unique<OscillationLoop>(*this);
     charging_ = std::make_unique<ChargingLoop>(*this);
     ConnectHandlers();
     StartUp();
+    ExposeToAssistiveTools();
 }
 
 Form21::~Form21() = default;

@@ -123,6 +123,7 @@ private:
     void ConnectHandlers();
     void StartUp();
     void SetUpDrawings();
+    void ExposeToAssistiveTools();
 
     std::unique_ptr<platform::Clock> ownClock_;
     std::unique_ptr<platform::StepQueue> ownSteps_;

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QStyleOptionButton>
 
+#include "platform/focus_mark.h"
 #include "platform/twips.h"
 
 namespace platform {
@@ -34,22 +35,9 @@ void HotArea::keyPressEvent(QKeyEvent* e)
     QWidget::keyPressEvent(e);
 }
 
-void HotArea::paintEvent(QPaintEvent*)
-{
-    if (!hasFocus())
-        return;
-    QPainter p(this);
-    QPen pen(Qt::black, 0, Qt::DotLine);
-    p.setPen(pen);
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
-}
+void HotArea::paintEvent(QPaintEvent*) { PaintFocusMark(this); }
 
-bool HotArea::event(QEvent* e)
-{
-    if (e->type() == QEvent::ToolTip && !isEnabled())
-        return true;  // a disabled hot area keeps its tooltip to itself
-    return QWidget::event(e);
-}
+bool HotArea::event(QEvent* e) { return SwallowTooltipWhileDisabled(this, e) || QWidget::event(e); }
 
 void HotArea::mousePressEvent(QMouseEvent* e)
 {
@@ -78,17 +66,40 @@ void HotArea::Click()
         emit clicked();
 }
 
+bool PushButton::event(QEvent* e) { return SwallowTooltipWhileDisabled(this, e) || QPushButton::event(e); }
+
+void PushButton::keyPressEvent(QKeyEvent* e)
+{
+    // Outside a dialog Qt leaves Return and Enter to the window; here they press the button.
+    const bool plain = (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;  // keypad Enter carries one
+    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && plain) {
+        if (!e->isAutoRepeat())
+            click();
+        return;
+    }
+    QPushButton::keyPressEvent(e);
+}
+
+void PushButton::paintEvent(QPaintEvent* e)
+{
+    QPushButton::paintEvent(e);
+    {
+        QPainter p(this);
+        PaintInside(p);
+    }
+    PaintFocusMark(this);
+}
+
 PictureButton::PictureButton(QWidget* parent, const QString& tooltip, std::function<QPixmap(QSize)> picture)
-    : QPushButton(parent), picture_(std::move(picture))
+    : PushButton(parent), picture_(std::move(picture))
 {
     setToolTip(tooltip);
     setAccessibleName(tooltip.trimmed());
     setAccessibleDescription(tooltip);
 }
 
-void PictureButton::paintEvent(QPaintEvent* e)
+void PictureButton::PaintInside(QPainter& p)
 {
-    QPushButton::paintEvent(e);
     if (!picture_)
         return;
     // The picture is drawn for the button's size at the device pixel ratio, never stretched.
@@ -98,7 +109,6 @@ void PictureButton::paintEvent(QPaintEvent* e)
         return;
     QPixmap pm = picture_(inner * dpr);
     pm.setDevicePixelRatio(dpr);
-    QPainter p(this);
     if (!isEnabled())
         p.setOpacity(0.45);
     const int shift = isDown() ? 1 : 0;
@@ -106,7 +116,7 @@ void PictureButton::paintEvent(QPaintEvent* e)
 }
 
 CaptionButton::CaptionButton(QWidget* parent, const QString& caption, const FontSpec& font)
-    : QPushButton(caption, parent)
+    : PushButton(caption, parent)
 {
     SetFontSpec(this, font);
     setAccessibleName(caption.trimmed());
@@ -115,7 +125,6 @@ CaptionButton::CaptionButton(QWidget* parent, const QString& caption, const Font
 OptionButton::OptionButton(QWidget* parent, const QString& caption, const FontSpec& font, QColor fore)
     : QRadioButton(caption, parent)
 {
-    setAutoExclusive(false);
     SetFontSpec(this, font);
     QPalette pal = palette();
     pal.setColor(QPalette::WindowText, fore);
@@ -123,16 +132,14 @@ OptionButton::OptionButton(QWidget* parent, const QString& caption, const FontSp
     setAccessibleName(caption.trimmed());
 }
 
+// Qt's auto-exclusive radio buttons keep the rule in setChecked itself, which every path goes
+// through; the charging reads the choice from these buttons alone.
 void OptionButton::SetValue(bool v) { setChecked(v); }
 
-void OptionButton::nextCheckState()
+void OptionButton::paintEvent(QPaintEvent* e)
 {
-    setChecked(true);
-    if (!parentWidget())
-        return;
-    for (OptionButton* other : parentWidget()->findChildren<OptionButton*>(Qt::FindDirectChildrenOnly))
-        if (other != this)
-            other->setChecked(false);
+    QRadioButton::paintEvent(e);
+    PaintFocusMark(this);
 }
 
 Slider::Slider(QWidget* parent, int min, int max, int start, const QString& tooltip)
@@ -147,6 +154,14 @@ Slider::Slider(QWidget* parent, int min, int max, int start, const QString& tool
     setToolTip(tooltip);
     setAccessibleName(tooltip);
     setFocusPolicy(Qt::StrongFocus);
+}
+
+bool Slider::event(QEvent* e) { return SwallowTooltipWhileDisabled(this, e) || QSlider::event(e); }
+
+void Slider::paintEvent(QPaintEvent* e)
+{
+    QSlider::paintEvent(e);
+    PaintFocusMark(this);
 }
 
 TextLabel::TextLabel(QWidget* parent, const QString& text, const FontSpec& font, QColor back)

@@ -14,13 +14,15 @@
 namespace platform {
 
 // A transparent rectangle that shows a tooltip and, when clickable, a hand cursor and takes
-// left clicks, or Space and Enter when it has the keyboard focus (then a dotted frame marks
-// it). A disabled hot area shows no tooltip and takes no click and no focus.
+// left clicks, or Space and Enter when it has the keyboard focus (a dotted frame marks it
+// after keyboard use, focus_mark.h). A disabled hot area shows no tooltip and takes no click
+// and no focus.
 class HotArea : public QWidget {
     Q_OBJECT
 public:
     HotArea(QWidget* parent, const QString& tooltip, bool clickable);
     void Click();  // as a left click would, if enabled
+    bool Clickable() const { return clickable_; }
 signals:
     void clicked();
 
@@ -36,28 +38,44 @@ private:
     bool pressed_ = false;
 };
 
+// A push button that Return and keypad Enter press as Space does, whose focus is marked
+// after keyboard use, and that shows no tooltip while disabled.
+class PushButton : public QPushButton {
+    Q_OBJECT
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    bool event(QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+    // What a button draws over its face, beneath the focus mark.
+    virtual void PaintInside(QPainter&) {}
+};
+
 // A push button showing a picture drawn for it, with a tooltip.
-class PictureButton : public QPushButton {
+class PictureButton : public PushButton {
     Q_OBJECT
 public:
     PictureButton(QWidget* parent, const QString& tooltip, std::function<QPixmap(QSize)> picture);
 
 protected:
-    void paintEvent(QPaintEvent* e) override;
+    void PaintInside(QPainter& p) override;
 
 private:
     std::function<QPixmap(QSize)> picture_;
 };
 
 // A push button with a caption.
-class CaptionButton : public QPushButton {
+class CaptionButton : public PushButton {
     Q_OBJECT
 public:
     CaptionButton(QWidget* parent, const QString& caption, const FontSpec& font);
 };
 
-// A radio button that can also be cleared from code. Clicking it selects it and clears the
-// other options of the same container; clicking a selected option leaves it selected.
+// A radio button. The options of one container exclude each other however they change (a
+// click, a key, an assistive tool, the program): selecting one clears the others, and the
+// selected one cannot be cleared but by selecting another.
 class OptionButton : public QRadioButton {
     Q_OBJECT
 public:
@@ -66,7 +84,7 @@ public:
     void SetValue(bool v);
 
 protected:
-    void nextCheckState() override;
+    void paintEvent(QPaintEvent* e) override;
 };
 
 // A horizontal track bar with a range and ticks; the program reads Value and sets Enabled.
@@ -76,6 +94,10 @@ public:
     Slider(QWidget* parent, int min, int max, int start, const QString& tooltip);
     int Value() const { return value(); }
     void SetEnabled(bool e) { setEnabled(e); }
+
+protected:
+    bool event(QEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
 };
 
 // A one-line, read-only text on a coloured ground (the letters on the meter symbols).

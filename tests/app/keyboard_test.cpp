@@ -1,8 +1,12 @@
 // Every control can be named by a screen reader, and the switch and the panel can be worked
-// with the keyboard, never past the rules of what is enabled.
+// with the keyboard, never past the rules of what is enabled; the focus is shown to the
+// keyboard's user only, and a disabled control keeps quiet.
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
 #include <QKeyEvent>
+#include <QTest>
+#include <QToolTip>
 
 #include "harness.h"
 
@@ -72,18 +76,81 @@ TEST(Keyboard, SpaceAndEnterWorkTheSwitchOnlyWhereAClickWould)
     EXPECT_EQ(w.imgPow0->focusPolicy(), Qt::StrongFocus);  // a disabled widget takes no focus all the same
 }
 
-TEST(Keyboard, TheFocusedSwitchPositionIsMarked)
+TEST(Keyboard, ReturnAndKeypadEnterPressTheFocusedPushButton)
 {
     Lesson l;
-    l.window.show();
-    l.window.activateWindow();
-    l.window.imgKey0->setFocus();
-    QCoreApplication::processEvents();
-    ASSERT_TRUE(l.window.imgKey0->hasFocus());
-    const QImage img = l.Picture();
-    const QRect r = l.window.imgKey0->geometry();
+    app::Form21& w = l.window;
+    Press(w.Command4, Qt::Key_Return);
+    EXPECT_TRUE(w.picGr->isVisibleTo(&w));
+    QKeyEvent keypadEnter(QEvent::KeyPress, Qt::Key_Enter, Qt::KeypadModifier);
+    QCoreApplication::sendEvent(w.Command6, &keypadEnter);
+    EXPECT_FALSE(w.picGr->isVisibleTo(&w));
+}
+
+// Dark pixels along the top two rows of a widget of the window: a focus frame's dots.
+static int DarkAlongTheTop(const QImage& img, const QWidget* w)
+{
+    const QRect r(w->mapTo(w->window(), QPoint(0, 0)), w->size());
     int dark = 0;
-    for (int x = r.left(); x <= r.right(); ++x)
-        dark += img.pixelColor(x, r.top()) == QColor(0, 0, 0);
-    EXPECT_GT(dark, r.width() / 4) << "a dotted frame along the top edge";
+    for (int y = r.top(); y <= r.top() + 1; ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            dark += img.pixelColor(x, y) == QColor(0, 0, 0);
+    return dark;
+}
+
+TEST(Keyboard, AFocusFrameShowsAfterKeyboardUseOnlyNeverAfterAClick)
+{
+    Lesson l;
+    app::Form21& w = l.window;
+    w.show();
+    w.activateWindow();
+    QCoreApplication::processEvents();
+    w.imgOn1->setFocus(Qt::ActiveWindowFocusReason);  // as the window system gives it at start-up
+    const QImage startUp = l.Picture();
+    EXPECT_EQ(DarkAlongTheTop(startUp, w.imgOn1), 0);
+
+    QTest::mouseClick(w.imgKey0, Qt::LeftButton);
+    ASSERT_TRUE(w.imgKey0->hasFocus());
+    ASSERT_EQ(w.state.runState, "key");
+    const QRect key(w.imgKey0->geometry());
+    EXPECT_EQ(l.Picture().copy(key), startUp.copy(key)) << "no frame after a click";
+
+    QTest::keyClick(w.imgKey0, Qt::Key_Tab);
+    ASSERT_TRUE(w.imgPow0->hasFocus());
+    EXPECT_GT(DarkAlongTheTop(l.Picture(), w.imgPow0), w.imgPow0->width() / 2) << "a dotted frame after Tab";
+    w.Slider1->setFocus(Qt::TabFocusReason);
+    QCoreApplication::processEvents();
+    EXPECT_GT(DarkAlongTheTop(l.Picture(), w.Slider1), w.Slider1->width() / 2) << "on a slider too";
+
+    // A click on the scene leaves the focus where it is and takes its frame away.
+    QTest::mouseClick(&w, Qt::LeftButton, {}, QPoint(5, 5));
+    ASSERT_TRUE(w.Slider1->hasFocus());
+    EXPECT_EQ(DarkAlongTheTop(l.Picture(), w.Slider1), DarkAlongTheTop(startUp, w.Slider1));
+}
+
+TEST(Keyboard, ADisabledControlShowsNoTooltip)
+{
+    Lesson l;
+    app::Form21& w = l.window;
+    w.show();
+    auto showsTooltip = [](QWidget* target) {
+        QToolTip::hideText();  // it fades out: wait until it is gone
+        QElapsedTimer fading;
+        fading.start();
+        while (QToolTip::isVisible() && fading.elapsed() < 2000)
+            QTest::qWait(10);
+        QHelpEvent e(QEvent::ToolTip, QPoint(2, 2), target->mapToGlobal(QPoint(2, 2)));
+        QCoreApplication::sendEvent(target, &e);
+        return QToolTip::isVisible();
+    };
+    EXPECT_TRUE(showsTooltip(w.Command2));
+    EXPECT_TRUE(showsTooltip(w.Slider2));
+    w.imgOn1->Click();  // an oscillation disables the resistor's buttons and slider, and "Сброс"
+    l.Step();
+    for (QWidget* disabled : std::vector<QWidget*>{w.Command2, w.Command3, w.Slider2, w.cmdSbros, w.Command5}) {
+        ASSERT_FALSE(disabled->isEnabled());
+        EXPECT_FALSE(showsTooltip(disabled)) << qPrintable(disabled->accessibleName());
+    }
+    EXPECT_TRUE(showsTooltip(w.Slider1));
+    QToolTip::hideText();
 }

@@ -1,0 +1,58 @@
+#include "platform/focus_mark.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QPainter>
+#include <QWidget>
+
+namespace platform {
+
+namespace {
+constexpr int kMarkPx = 2;  // logical px: a one-pixel dotted frame was found too faint to see
+}  // namespace
+
+bool KeyboardFocusShown(const QWidget* w)
+{
+    return w->hasFocus() && w->window()->testAttribute(Qt::WA_KeyboardFocusChange);
+}
+
+void PaintFocusMark(QWidget* w)
+{
+    if (!KeyboardFocusShown(w))
+        return;
+    QPainter p(w);
+    QPen pen(Qt::black, kMarkPx, Qt::DotLine);
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(w->rect()).adjusted(kMarkPx / 2.0, kMarkPx / 2.0, -kMarkPx / 2.0, -kMarkPx / 2.0));
+}
+
+bool SwallowTooltipWhileDisabled(QWidget* w, QEvent* e)
+{
+    if (e->type() != QEvent::ToolTip || w->isEnabled())
+        return false;
+    e->accept();  // handled: the request goes no further up to the parent
+    return true;
+}
+
+FocusMarkFollowsInput::FocusMarkFollowsInput(QWidget* window) : QObject(window), window_(window)
+{
+    qApp->installEventFilter(this);
+}
+
+bool FocusMarkFollowsInput::eventFilter(QObject* watched, QEvent* e)
+{
+    const bool key = e->type() == QEvent::KeyPress;
+    if ((!key && e->type() != QEvent::MouseButtonPress) || !watched->isWidgetType())
+        return false;
+    const bool shown = window_->testAttribute(Qt::WA_KeyboardFocusChange);
+    if (static_cast<QWidget*>(watched)->window() != window_ || shown == key)
+        return false;
+    window_->setAttribute(Qt::WA_KeyboardFocusChange, key);
+    // The focus may stay where it is (a key that moves nothing, a click on the scene).
+    if (QWidget* focused = window_->focusWidget())
+        focused->update();
+    return false;
+}
+
+}  // namespace platform

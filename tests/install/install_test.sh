@@ -51,7 +51,9 @@ fi
 desktop="$prefix/share/applications/$app_id.desktop"
 if [ -f "$desktop" ]; then
     if command -v desktop-file-validate >/dev/null; then
-        desktop-file-validate --no-hints "$desktop" || fail "$app_id.desktop does not validate"
+        # Hints count too: one of them is a second main category, which lists the program twice.
+        report=$(desktop-file-validate "$desktop" 2>&1) || fail "$app_id.desktop does not validate: $report"
+        [ -z "$report" ] || fail "desktop-file-validate finds fault with $app_id.desktop: $report"
     else
         echo "desktop-file-validate is not installed: the menu entry is not validated"
     fi

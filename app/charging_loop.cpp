@@ -12,7 +12,7 @@
 
 namespace app {
 
-ChargingLoop::ChargingLoop(Form21& window) : LoopSteps(window.Steps()), w_(window) {}
+ChargingLoop::ChargingLoop(Form21& window) : LoopSteps(window.Steps(), window.pause_), w_(window) {}
 
 void ChargingLoop::Run()
 {

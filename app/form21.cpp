@@ -46,7 +46,8 @@ Form21::Form21(platform::Clock* clock, platform::StepQueue* steps)
         ownSteps_ = std::make_unique<platform::EventLoopStepQueue>();
         steps = ownSteps_.get();
     }
-    clock_ = clock;
+    lessonClock_ = std::make_unique<platform::LessonClock>(*clock);
+    clock_ = lessonClock_.get();
     steps_ = steps;
 
     setWindowTitle("Электромагнитные колебания в контуре");
@@ -76,6 +77,7 @@ Form21::Form21(platform::Clock* clock, platform::StepQueue* steps)
     drag_ = new platform::ManualDrag(this);
     new platform::FocusMarkFollowsInput(this);
 
+    BuildClassroomControls();
     SetUpDrawings();
     oscillation_ = std::make_unique<OscillationLoop>(*this);
     charging_ = std::make_unique<ChargingLoop>(*this);

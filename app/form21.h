@@ -4,6 +4,7 @@
 #include <array>
 #include <memory>
 
+#include "app/loop_steps.h"
 #include "app/window_state.h"
 #include "instruments/dials.h"
 #include "markers/marker_array.h"
@@ -100,6 +101,14 @@ public:
     platform::ManualDrag& GraphDrag() { return *drag_; }
     instruments::Needle ammeterNeedle, voltmeterNeedle;
 
+    // ---- For the classroom: a pause at any instant, and the scene on the whole screen ----
+    // Only a running loop pauses: the lesson's time stands still and the loop takes no step.
+    bool Paused() const { return pause_.paused; }
+    void SetPaused(bool paused);
+    void SetFullScreen(bool on);
+    QAction *pauseAction = nullptr, *fullScreenAction = nullptr;  // also the context menu's entries
+    QWidget* pauseMark = nullptr;                                 // "Пауза", large, while paused
+
     platform::Clock& GetClock() { return *clock_; }
     platform::StepQueue& Steps() { return *steps_; }
 
@@ -108,6 +117,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    void contextMenuEvent(QContextMenuEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 
@@ -123,10 +133,13 @@ private:
     void ConnectHandlers();
     void StartUp();
     void SetUpDrawings();
+    void BuildClassroomControls();
     void ExposeToAssistiveTools();
 
     std::unique_ptr<platform::Clock> ownClock_;
     std::unique_ptr<platform::StepQueue> ownSteps_;
+    std::unique_ptr<platform::LessonClock> lessonClock_;  // the loops' clock, which a pause stops
+    PauseGate pause_;
     platform::Clock* clock_;
     platform::StepQueue* steps_;
     platform::ManualDrag* drag_ = nullptr;

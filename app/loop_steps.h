@@ -5,11 +5,18 @@
 // Each run has a generation of its own. Work posted by a run that has since ended (by a click
 // in the yield, by "Выход", by a new run) finds another generation when it comes and does
 // nothing, so an ended run is never continued and two runs never interleave.
+#include <functional>
 #include <utility>
 
 #include "platform/clock.h"
 
 namespace app {
+
+// A paused lesson holds its loop's next step here, and takes no step until it resumes.
+struct PauseGate {
+    bool paused = false;
+    std::function<void()> held;
+};
 
 class LoopSteps {
 public:
@@ -18,7 +25,7 @@ public:
     void Abandon() { End(); }
 
 protected:
-    explicit LoopSteps(platform::StepQueue& queue) : queue_(queue) {}
+    LoopSteps(platform::StepQueue& queue, PauseGate& pause) : queue_(queue), pause_(pause) {}
 
     void Begin()
     {
@@ -36,11 +43,17 @@ protected:
     {
         queue_.Post(Guarded(std::move(rest)));
     }
-    // `next` runs at the next display frame, if this run is still going.
+    // `next` runs at the next display frame, if this run is still going, or at the first frame
+    // after the lesson resumes.
     template <typename Work>
     void AtNextFrame(Work next)
     {
-        queue_.PostNextFrame(Guarded(std::move(next)));
+        queue_.PostNextFrame([this, step = std::function<void()>(Guarded(std::move(next)))] {
+            if (pause_.paused)
+                pause_.held = step;
+            else
+                step();
+        });
     }
 
 private:
@@ -54,6 +67,7 @@ private:
     }
 
     platform::StepQueue& queue_;
+    PauseGate& pause_;
     bool active_ = false;
     unsigned generation_ = 0;
 };

@@ -45,7 +45,7 @@ std::vector<platform::Container*> ChargingStrips(Form21& w)
     return {w.picright[0], w.picright[1], w.picright[2], w.picright[3], w.picright[4], w.picvert1, w.picvert2};
 }
 
-OscillationLoop::OscillationLoop(Form21& window) : LoopSteps(window.Steps()), w_(window) {}
+OscillationLoop::OscillationLoop(Form21& window) : LoopSteps(window.Steps(), window.pause_), w_(window) {}
 
 void OscillationLoop::Run()
 {

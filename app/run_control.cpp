@@ -14,6 +14,7 @@ void ClearDrawing(platform::Container* box) { box->Drawing()->Clear(); }
 
 void Form21::imgPow_Click()
 {
+    SetPaused(false);  // a paused run takes the click as a running one
     FinishStaleLoops();
     Command5->setEnabled(false);
     state.stopped = 0;
@@ -47,6 +48,7 @@ void Form21::imgPow_Click()
 
 void Form21::imgOn_Click()
 {
+    SetPaused(false);  // a paused run takes the click as a running one
     FinishStaleLoops();
     Command5->setEnabled(false);
     state.stopped = 0;
@@ -80,6 +82,7 @@ void Form21::imgOn_Click()
 
 void Form21::imgKey_Click()
 {
+    SetPaused(false);  // a paused run takes the click as a running one
     Command5->setEnabled(true);
     RestoreIdleControls();
 }
@@ -113,6 +116,7 @@ void Form21::RestoreIdleControls()
 
 void Form21::cmdSbros_Click()
 {
+    SetPaused(false);  // a paused run takes the click as a running one
     FinishStaleLoops();
     platform::SetWidthTwips(picEenerg, 15);
     ClearCircuitState(state.plateCharge);

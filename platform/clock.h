@@ -40,6 +40,33 @@ private:
     double now_ = 0.0;
 };
 
+// The lesson's time: the clock it is read from, less the time the lesson stood paused. A paused
+// lesson's time stands still, and goes on from the same instant when it resumes.
+class LessonClock : public Clock {
+public:
+    explicit LessonClock(Clock& source) : source_(source) {}
+    double Now() override { return (paused_ ? pausedAt_ : source_.Now()) - pausedFor_; }
+    bool Paused() const { return paused_; }
+    void Pause()
+    {
+        if (!paused_)
+            pausedAt_ = source_.Now();
+        paused_ = true;
+    }
+    void Resume()
+    {
+        if (paused_)
+            pausedFor_ += source_.Now() - pausedAt_;
+        paused_ = false;
+    }
+
+private:
+    Clock& source_;
+    bool paused_ = false;
+    double pausedAt_ = 0;   // s on the source clock
+    double pausedFor_ = 0;  // s, all pauses together
+};
+
 // Runs a piece of work after the events that are pending now have been handled.
 // Runs a piece of work at the next display frame, sleeping until then.
 class StepQueue {

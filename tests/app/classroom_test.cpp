@@ -1,0 +1,104 @@
+// A teacher pauses the lesson at any instant and goes on from there.
+#include <gtest/gtest.h>
+
+#include <QPainter>
+#include <QTest>
+
+#include "harness.h"
+#include "support/surface_compare.h"
+
+using testsupport::Lesson;
+
+namespace {
+
+// Charges for `charging` s (or not at all), then oscillates for `before` s of lesson time.
+void Begin(Lesson& l, double charging, double before)
+{
+    l.window.imgPow0->Click();
+    l.Run(charging);
+    if (before > 0) {
+        l.window.imgKey0->Click();
+        l.Step();
+        l.window.imgOn1->Click();
+        l.Run(before);
+    }
+}
+
+// The picture with the two sliders blanked: the style shades their ticks a little differently
+// from one rendering to the next, whatever the lesson does.
+QImage WithoutSliders(const QImage& picture, Lesson& l)
+{
+    QImage out = picture.copy();
+    QPainter p(&out);
+    for (QWidget* s : {static_cast<QWidget*>(l.window.Slider1), static_cast<QWidget*>(l.window.Slider2)})
+        p.fillRect(QRect(s->mapTo(&l.window, QPoint(0, 0)), s->size()), Qt::black);
+    return out;
+}
+QImage WithoutSliders(Lesson& l) { return WithoutSliders(l.Picture(), l); }
+
+}  // namespace
+
+TEST(Classroom, APauseOfAMinuteLeavesEverythingAsItWasAndTheRunGoesOnFromThatInstant)
+{
+    // Mid-charge, and mid-oscillation past the 600 s limit of a free run had the pause counted.
+    for (const auto& [charging, before] : {std::pair{0.7, 0.0}, std::pair{2.0, 3.3}}) {
+        Lesson paused, straight;
+        Begin(paused, charging, before);
+        Begin(straight, charging, before);
+        paused.window.pauseAction->trigger();  // the context menu's "Пауза", in a step's yield
+        ASSERT_TRUE(paused.window.Paused());
+        EXPECT_FALSE(paused.window.pauseMark->isHidden());
+        paused.Step();  // the step that was under way is completed, and the next one held
+        const QImage atPause = paused.Picture();
+        paused.window.Slider1->setValue(7);  // takes effect on resume
+        paused.window.Slider1->setValue(5);
+        paused.Run(60);
+        if (before > 0)
+            paused.Run(600, 1.0);
+        EXPECT_EQ(testsupport::DifferentPixels(WithoutSliders(paused), WithoutSliders(atPause, paused)), 0);
+
+        paused.window.pauseAction->trigger();
+        EXPECT_FALSE(paused.window.Paused());
+        EXPECT_TRUE(paused.window.pauseMark->isHidden());
+        paused.Run(1.5);
+        straight.Run(1.5);
+        EXPECT_TRUE(paused.window.LoopActive());
+        EXPECT_EQ(paused.window.state.chargeLevel, straight.window.state.chargeLevel);
+        EXPECT_EQ(paused.window.state.plateCharge, straight.window.state.plateCharge);
+        EXPECT_NEAR(paused.window.state.clockAngle, straight.window.state.clockAngle, 1e-9);
+        EXPECT_EQ(testsupport::DifferentPixels(paused.Picture(), straight.Picture()), 0);
+    }
+}
+
+TEST(Classroom, StopEndsAPausedRunAndThePauseWithIt)
+{
+    Lesson l;
+    Begin(l, 2.0, 1.0);
+    l.window.SetPaused(true);
+    l.Run(5);
+    EXPECT_TRUE(l.window.LoopActive());
+    l.window.imgKey0->Click();
+    l.Step();
+    EXPECT_FALSE(l.window.Paused());
+    EXPECT_FALSE(l.window.LoopActive());
+    EXPECT_EQ(l.window.state.runState, "key");
+    l.window.SetPaused(true);  // at rest there is nothing to pause
+    EXPECT_FALSE(l.window.Paused());
+}
+
+TEST(Classroom, PAndPauseOnEitherLayoutPauseAndResume)
+{
+    Lesson l;
+    Begin(l, 2.0, 1.0);
+    l.window.show();  // a key reaches a shown, active window
+    l.window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&l.window));
+    QTest::keyClick(&l.window, Qt::Key_P);
+    EXPECT_TRUE(l.window.Paused());
+    QTest::keyClick(&l.window, Qt::Key_Pause);
+    EXPECT_FALSE(l.window.Paused());
+    // The P key on a Russian layout
+    QTest::sendKeyEvent(QTest::Click, &l.window, static_cast<Qt::Key>(0x0417), QString("З"), Qt::NoModifier);
+    EXPECT_TRUE(l.window.Paused());
+    EXPECT_EQ(l.window.pauseAction->text(), "Продолжить");
+}

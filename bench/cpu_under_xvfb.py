@@ -3,7 +3,7 @@
 the frames the X server receives, while at rest, charging and oscillating.
 
 The real program runs on a virtual X display (Xvfb) and is driven as a teacher would drive it,
-with xdotool: rest, charge, "Стоп", "Пуск ". Over each phase the CPU time of both processes
+with xdotool: rest, charge, "Стоп", "Пуск ", the key P (pause). Over each phase the CPU time of both processes
 is read from /proc/PID/stat, and the repaints are counted as the server sees them through the
 X DAMAGE extension: damage reports closer than a few milliseconds belong to one frame.
 
@@ -118,6 +118,9 @@ def measure(program, scale, seconds, display_number):
         time.sleep(0.5)
         click("on")
         rows.append(phase("oscillating"))
+        xdotool("key", "--window", str(window), "p", env=env)
+        rows.append(phase("paused"))
+        xdotool("key", "--window", str(window), "p", env=env)
         click("key")
         return rows
     finally:

@@ -211,6 +211,26 @@ TEST(Lesson, ResetEmptiesTheCapacitorAndRestoresTheStartUpDrawing)
     EXPECT_EQ(testsupport::DifferentPixels(w.picvolt->Compose(1), fresh.window.picvolt->Compose(1)), 0);
 }
 
+// A run after a stop starts from the rest hand, which the stop painted: its first step takes it
+// away whole, so the face shows the turning hand and nothing else.
+TEST(Lesson, ARunAfterAStopTurnsTheClockHandOverAnOtherwiseCleanFace)
+{
+    Lesson clean;
+    Lesson l;
+    Charge(l);
+    l.window.imgOn1->Click();
+    l.Run(0.3);
+    l.window.imgKey0->Click();
+    l.Step();
+    l.window.imgOn1->Click();
+    l.Run(0.3);
+    platform::Surface& face = *clean.window.picclock->Drawing();
+    face.Clear();
+    double angle = 0;
+    instruments::MoveClockHand(face, l.window.state.clockAngle, angle);
+    EXPECT_EQ(testsupport::DifferentPixels(l.window.picclock->Compose(1), clean.window.picclock->Compose(1)), 0);
+}
+
 TEST(Lesson, ControlsAreEnabledAsEachStateWants)
 {
     Lesson l;

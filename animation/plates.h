@@ -30,7 +30,7 @@ struct FieldContext {            // what the field drawings read besides their a
 // The plates of a charging capacitor at level `level` (0..255): pairs 0..lastPair take the
 // plate colours, the plates are tinted, pairs 0..Int(level/25) are shown and the rest hidden,
 // and the capacitor's field is drawn. Level 0 with lastPair 10 whitens every marker and
-// leaves only pair 0 showing (the reset of the circuit).
+// leaves only pair 0 showing; the reset of the circuit then hides that pair too.
 void ShowChargingPlates(Plates& plates, const int& level, const int& lastPair, const int& swapLock,
                         const FieldContext& ctx, QColor background);
 

@@ -120,6 +120,7 @@ void Form21::cmdSbros_Click()
     FinishStaleLoops();
     platform::SetWidthTwips(picEenerg, 15);
     ClearCircuitState(state.plateCharge);
+    HidePlateCharges();  // the emptied capacitor shows no charge, as at start-up
     ClearDrawing(picvolt);
     ClearDrawing(picamp);
     picvolt_Paint();

@@ -52,7 +52,10 @@ void MoveVoltmeterNeedle(platform::Surface& picvolt, Needle& voltmeter, const do
 
 void MoveClockHand(platform::Surface& picclock, const double& theta, double& clockAngle)
 {
-    DrawPointer(picclock, kClockPivot, PointerTip(kClockPivot, handLength, clockAngle), picclock.EraseColour());
+    const QColor erase = picclock.EraseColour();
+    if (clockAngle == 0)
+        DrawPointer(picclock, kClockPivot, kClockRestTip, erase);
+    DrawPointer(picclock, kClockPivot, PointerTip(kClockPivot, handLength, clockAngle), erase);
     DrawPointer(picclock, kClockPivot, PointerTip(kClockPivot, handLength, theta), PointerColour());
     clockAngle = theta;
 }

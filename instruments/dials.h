@@ -41,7 +41,8 @@ void MoveAmmeterNeedle(platform::Surface& picamp, Needle& ammeter, const double&
 void MoveVoltmeterNeedle(platform::Surface& picvolt, Needle& voltmeter, const double& d);
 
 // Erase the hand at clockAngle, draw it at θ radians (clockwise for a negative θ),
-// then clockAngle := θ.
+// then clockAngle := θ. From angle 0 the erase takes the rest hand away too: the dial paints
+// it only while clockAngle is 0, and it reaches past the hand, so its tip would stay.
 void MoveClockHand(platform::Surface& picclock, const double& theta, double& clockAngle);
 
 // The rest pointers a dial paints on its cleared drawing. A meter's needle then stands at

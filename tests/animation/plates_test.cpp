@@ -165,7 +165,7 @@ TEST(ChargingPlates, PairsAccumulateWithNoHoleAndFollowADrop)
     EXPECT_EQ(drop.ShownPairs(), Pairs(4));
 }
 
-TEST(ChargingPlates, ResetLeavesWhitePlatesWithOnlyTheMiddlePair)
+TEST(ChargingPlates, EmptyLevelLeavesWhitePlatesWithOnlyTheMiddlePair)
 {
     Capacitor c;
     Oscillate(c, 255);

@@ -202,13 +202,34 @@ TEST(Lesson, ResetEmptiesTheCapacitorAndRestoresTheStartUpDrawing)
     EXPECT_EQ(w.state.plateCharge, 0);
     EXPECT_EQ(w.picup->BackColor(), QColor(255, 255, 255));
     EXPECT_EQ(w.picdown->BackColor(), QColor(255, 255, 255));
-    EXPECT_TRUE(w.Plus1(0)->IsShown());
-    EXPECT_FALSE(w.Plus1(1)->IsShown());
+    const QRect capacitor = w.picup->geometry().united(w.picdown->geometry());
+    EXPECT_EQ(testsupport::DifferentPixels(l.Picture().copy(capacitor), fresh.Picture().copy(capacitor)), 0)
+        << "an empty capacitor shows no charges";
     EXPECT_EQ(w.ammeterNeedle.tip, QPoint(1400, 540));
     EXPECT_EQ(w.voltmeterNeedle.tip, QPoint(1400, 540));
     EXPECT_EQ(testsupport::DifferentPixels(w.Drawing()->Layer(), fresh.window.Drawing()->Layer()), 0);
     EXPECT_EQ(testsupport::DifferentPixels(w.picamp->Compose(1), fresh.window.picamp->Compose(1)), 0);
     EXPECT_EQ(testsupport::DifferentPixels(w.picvolt->Compose(1), fresh.window.picvolt->Compose(1)), 0);
+}
+
+// A run after a stop starts from the rest hand, which the stop painted: its first step takes it
+// away whole, so the face shows the turning hand and nothing else.
+TEST(Lesson, ARunAfterAStopTurnsTheClockHandOverAnOtherwiseCleanFace)
+{
+    Lesson clean;
+    Lesson l;
+    Charge(l);
+    l.window.imgOn1->Click();
+    l.Run(0.3);
+    l.window.imgKey0->Click();
+    l.Step();
+    l.window.imgOn1->Click();
+    l.Run(0.3);
+    platform::Surface& face = *clean.window.picclock->Drawing();
+    face.Clear();
+    double angle = 0;
+    instruments::MoveClockHand(face, l.window.state.clockAngle, angle);
+    EXPECT_EQ(testsupport::DifferentPixels(l.window.picclock->Compose(1), clean.window.picclock->Compose(1)), 0);
 }
 
 TEST(Lesson, ControlsAreEnabledAsEachStateWants)

@@ -45,7 +45,7 @@ void Form21::ExposeToAssistiveTools()
         this, [this] { return (Label5->Visible() ? Label5 : Label4)->Caption(); },
         [this] {
             const QRect t = (Label5->Visible() ? Label5 : Label4)->Twips();
-            return platform::LogicalMapping().Rect(t.x(), t.y(), t.width(), t.height());
+            return platform::LogicalMapping().Rect(t.x(), t.y(), t.width(), t.height()).translated(Origin());
         });
     // The switch stands where its bridge line is drawn, or upright at rest.
     platform::ExposeSwitchPosition(imgOn1, [this] { return Line6->Visible(); });

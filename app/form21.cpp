@@ -50,6 +50,7 @@ Form21::Form21(platform::Clock* clock, platform::StepQueue* steps)
     clock_ = lessonClock_.get();
     steps_ = steps;
 
+    platform::SetSceneOrigin({});  // a new window lays the scene out from its corner
     setWindowTitle("Электромагнитные колебания в контуре");
     platform::Place(this, 0, 0, platform::kSceneWidthTwips, platform::kSceneHeightTwips);
     SetFontSpec(this, Arial(9));
@@ -217,9 +218,17 @@ void Form21::resizeEvent(QResizeEvent* e)
                               .Rect(0, 0, platform::kSceneWidthTwips, platform::kSceneHeightTwips)
                               .size();
     const double scale = std::min(double(width()) / natural.width(), double(height()) / natural.height());
-    if (scale <= 0 || std::abs(scale - platform::SceneScale()) < 1e-9)
+    if (scale <= 0)
+        return;
+    // The room left on the larger side is shared out on both sides: the scene stands centred.
+    const QSize scene = platform::Mapping{scale, 1.0}
+                            .Rect(0, 0, platform::kSceneWidthTwips, platform::kSceneHeightTwips)
+                            .size();
+    const QPoint origin(std::max(0, (width() - scene.width()) / 2), std::max(0, (height() - scene.height()) / 2));
+    if (std::abs(scale - platform::SceneScale()) < 1e-9 && origin == platform::SceneOrigin())
         return;
     platform::SetSceneScale(scale);
+    platform::SetSceneOrigin(origin);
     platform::Relayout(this);
     Rescaled();
     for (platform::Container* c : findChildren<platform::Container*>())

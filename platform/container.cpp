@@ -97,8 +97,9 @@ void Container::InvalidateBackdrop()
     update();
 }
 
-void Container::Damage(const QRect& r)
+void Container::Damage(const QRect& inScene)
 {
+    const QRect r = inScene.translated(Origin());
     // A step draws dozens of small figures. Each one asked for its own repaint would make
     // Qt's dirty region a patchwork that costs more to add to than to paint; instead the
     // figures of a frame add up into a few rectangles here, and only a rectangle that grew
@@ -170,6 +171,8 @@ void Container::EnsureRasters(double dpr)
     }
 }
 
+QPoint Container::Origin() const { return isWindow() ? SceneOrigin() : QPoint(); }
+
 bool Container::Plain() const { return !transparent_ && border_ == Border::None && items_.empty(); }
 
 void Container::PaintBackdrop(QImage& image, const Mapping& m) const
@@ -226,7 +229,8 @@ void Container::paintEvent(QPaintEvent* e)
     // opaque children hide, and so does this container.
     pending_.clear();
     QPainter p(this);
-    const QRect scene(QPoint(0, 0), QSizeF(sceneDevice_ / dpr).toSize());
+    const QPoint origin = Origin();
+    const QRect scene(origin, QSizeF(sceneDevice_ / dpr).toSize());
     // Many small dirty rectangles (a frame's worth of figures) are cheaper painted as one.
     constexpr int kMostRectangles = 16;
     const QRegion dirty = e->region().rectCount() > kMostRectangles ? QRegion(e->rect()) : e->region();
@@ -238,7 +242,8 @@ void Container::paintEvent(QPaintEvent* e)
         const QRect whole = r.intersected(scene);
         for (int top = whole.top(); top <= whole.bottom(); top += band) {
             const QRect s(whole.left(), top, whole.width(), std::min(band, whole.bottom() + 1 - top));
-            const QRectF source(s.x() * dpr, s.y() * dpr, s.width() * dpr, s.height() * dpr);
+            const QRect inScene = s.translated(-origin);
+            const QRectF source(inScene.x() * dpr, inScene.y() * dpr, inScene.width() * dpr, inScene.height() * dpr);
             if (Plain()) {
                 p.fillRect(s, back_);  // a wire or a plate: only its colour, which changes every step
             } else if (!transparent_) {

@@ -50,6 +50,9 @@ public:
     // The scene scale changed: the backdrop and the drawing are made again at the new scale.
     void Rescaled();
 
+    // Where the scene lies in this widget: centred in a window, from the corner in a box.
+    QPoint Origin() const;
+
     // Background, items and drawing composed at a device pixel ratio, without child controls.
     QImage Compose(double dpr);
 

@@ -48,7 +48,7 @@ void ManualDrag::DropAt(QPoint windowLogical)
     outline_->hide();
     QWidget* target = window_->childAt(windowLogical);
     if (onDrop)
-        onDrop(target, LogicalToTwips(QPointF(windowLogical)));
+        onDrop(target, LogicalToTwips(QPointF(windowLogical - SceneOrigin())));
 }
 
 bool ManualDrag::eventFilter(QObject* watched, QEvent* e)

@@ -20,7 +20,10 @@ void Apply(QWidget* w)
     const QVariant v = w->property(kTwips);
     if (v.isValid() && !w->isWindow()) {  // a window's size is the user's; the scene scales to it
         const QRect t = v.toRect();
-        w->setGeometry(LogicalMapping().Rect(t.x(), t.y(), t.width(), t.height()));
+        QRect g = LogicalMapping().Rect(t.x(), t.y(), t.width(), t.height());
+        if (w->parentWidget() && w->parentWidget()->isWindow())
+            g.translate(SceneOrigin());
+        w->setGeometry(g);
     }
     const QVariant f = w->property(kFontPoints);
     if (f.isValid()) {

@@ -16,6 +16,12 @@ inline constexpr double kTwipsPerPixel = 15.0;  // twips in one pixel at 96 dpi 
 double SceneScale();
 void SetSceneScale(double scale);
 
+// Where the scene's top-left corner lies in its window, in logical pixels: a window of another
+// shape than the scene (a full screen) shows the scene centred. Only the window's own drawing
+// and its direct children are shifted; everything inside them is laid out from its own corner.
+QPoint SceneOrigin();
+void SetSceneOrigin(QPoint origin);
+
 // Largest whole number not greater than x, guarded against a product that lands a hair
 // below a whole number (7.9999999 for 8) because of binary fractions.
 int FloorPixel(double x);

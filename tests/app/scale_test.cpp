@@ -53,12 +53,17 @@ TEST(Scale, TheSceneKeepsItsProportionsInAWindowOfAnotherShape)
     QCoreApplication::processEvents();
     EXPECT_NEAR(platform::SceneScale(), 900.0 / 734, 1e-9);
     const platform::Mapping m = platform::LogicalMapping();
-    EXPECT_EQ(l.window.picup->geometry(), m.Rect(7290, 3000, 2085, 255));
-    EXPECT_EQ(l.window.Slider1->geometry(), m.Rect(8820, 6720, 6015, 675));
+    // Centred: the room left over is shared out on both sides.
+    const int left = (2028 - m.Px(platform::kSceneWidthTwips)) / 2;
+    EXPECT_EQ(platform::SceneOrigin(), QPoint(left, 0));
+    EXPECT_EQ(l.window.picup->geometry(), m.Rect(7290, 3000, 2085, 255).translated(left, 0));
+    EXPECT_EQ(l.window.Slider1->geometry(), m.Rect(8820, 6720, 6015, 675).translated(left, 0));
     const QImage img = l.Picture();
-    EXPECT_EQ(img.pixelColor(2000, 450), QColor(240, 240, 240)) << "beyond the scene: the background";
-    EXPECT_EQ(img.pixelColor(m.Px(5000), m.Px(1850)), QColor(255, 255, 255)) << "the top wire's channel";
+    EXPECT_EQ(img.pixelColor(2020, 450), QColor(240, 240, 240)) << "beyond the scene: the background";
+    EXPECT_EQ(img.pixelColor(left / 2, 450), QColor(240, 240, 240)) << "before the scene: the background";
+    EXPECT_EQ(img.pixelColor(left + m.Px(5000), m.Px(1850)), QColor(255, 255, 255)) << "the top wire's channel";
     platform::SetSceneScale(1.0);
+    platform::SetSceneOrigin({});
 }
 
 TEST(Scale, TheWindowOpensAtTheLargestScaleThatFits)

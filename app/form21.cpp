@@ -24,7 +24,9 @@ constexpr int kUpperPlateTop = 3000;  // twips: the top of the upper plate posit
 
 void PrepareApplication(QApplication& app)
 {
-    // The layout's faces, with their metric-compatible stand-ins where the faces are missing.
+    // The layout's faces, with their metric-compatible stand-ins where the faces are missing:
+    // Qt tries a family before its substitutes, so Windows draws with Arial, Courier New and
+    // Georgia themselves and Linux (or Wine without them) with Debian's Liberation faces.
     QFont::insertSubstitution("Arial", "Liberation Sans");
     QFont::insertSubstitution("Courier New", "Liberation Mono");
     QFont::insertSubstitution("Georgia", "Liberation Serif");

@@ -27,7 +27,7 @@ osc_copy_with_dlls() {
     for name in $(osc_dll_names "$file"); do
         [ -f "$top/$name" ] && continue
         path=$(osc_find_dll "$name" "$qt")
-        [ -n "$path" ] && osc_copy_with_dlls "$path" "$top" "$qt" "$top"
+        if [ -n "$path" ]; then osc_copy_with_dlls "$path" "$top" "$qt" "$top"; fi
     done
 }
 
@@ -44,7 +44,7 @@ osc_pack_windows() {
 
     # Qt is under the LGPLv3 (which builds on the GPLv3's text); its source and how it was
     # built are named in the README. The MinGW runtime's terms are in Debian's copyright files.
-    cp "$qt/licenses/"* "$stage/licenses/"
+    cp "$qt/licenses/"*-only.txt "$qt/licenses/qt6-base-copyright.txt" "$stage/licenses/"
     cp /usr/share/doc/gcc-mingw-w64-base/copyright "$stage/licenses/mingw-gcc-runtime-copyright.txt"
     cp /usr/share/doc/mingw-w64-x86-64-dev/copyright "$stage/licenses/mingw-w64-winpthreads-copyright.txt"
 

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QFont>
 #include <QMouseEvent>
+#include <QStyle>
 #include <QStyleFactory>
 #include <cmath>
 
@@ -31,6 +32,11 @@ void PrepareApplication(QApplication& app)
     QFont::insertSubstitution("Courier New", "Liberation Mono");
     QFont::insertSubstitution("Georgia", "Liberation Serif");
     app.setStyle(QStyleFactory::create("Fusion"));
+#ifdef Q_OS_WIN
+    // Windows hands Fusion its own system colours; Linux draws with Fusion's, and so does the
+    // lesson everywhere, so sliders and buttons look the same on both.
+    app.setPalette(app.style()->standardPalette());
+#endif
     app.setApplicationName("oscillations");
     app.setApplicationDisplayName("Электромагнитные колебания в контуре");
 }

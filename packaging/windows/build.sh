@@ -104,7 +104,9 @@ echo "== Qt for Windows: $qt"
 [ "${1:-}" = "--qt-only" ] && exit 0
 
 echo "== Building the program for Windows in build-windows/"
-if [ ! -f build-windows/CMakeCache.txt ]; then
+# A tree configured against another Qt (an older key) is configured afresh.
+if ! grep -qx "CMAKE_PREFIX_PATH:UNINITIALIZED=$qt" build-windows/CMakeCache.txt 2>/dev/null; then
+    rm -rf build-windows/CMakeCache.txt build-windows/CMakeFiles
     cmake -S . -B build-windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_TOOLCHAIN_FILE="$qt/mingw-w64-x86_64.cmake" -DCMAKE_PREFIX_PATH="$qt" -DQT_HOST_PATH=/usr \
         -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake -DOSC_TESTS=OFF -DOSC_BENCH=OFF >/dev/null

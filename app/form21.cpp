@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QFont>
 #include <QMouseEvent>
+#include <QStyle>
 #include <QStyleFactory>
 #include <cmath>
 
@@ -25,11 +26,18 @@ constexpr int kUpperPlateTop = 3000;  // twips: the top of the upper plate posit
 
 void PrepareApplication(QApplication& app)
 {
-    // The layout's faces, with their metric-compatible stand-ins where the faces are missing.
+    // The layout's faces, with their metric-compatible stand-ins where the faces are missing:
+    // Qt tries a family before its substitutes, so Windows draws with Arial, Courier New and
+    // Georgia themselves and Linux (or Wine without them) with Debian's Liberation faces.
     QFont::insertSubstitution("Arial", "Liberation Sans");
     QFont::insertSubstitution("Courier New", "Liberation Mono");
     QFont::insertSubstitution("Georgia", "Liberation Serif");
     app.setStyle(QStyleFactory::create("Fusion"));
+#ifdef Q_OS_WIN
+    // Windows hands Fusion its own system colours; Linux draws with Fusion's, and so does the
+    // lesson everywhere, so sliders and buttons look the same on both.
+    app.setPalette(app.style()->standardPalette());
+#endif
     app.setApplicationName("oscillations");
     app.setApplicationDisplayName("Электромагнитные колебания в контуре");
     platform::InstallAccessibleInterfaces();

@@ -8,10 +8,14 @@
 
 #include "app/form21.h"
 #include "app/headless_lesson.h"
-#include "platform/display_probe.h"
 #include "platform/placement.h"
-#include "platform/termination.h"
 #include "platform/twips.h"
+#ifdef Q_OS_LINUX
+#include "platform/display_probe.h"
+#endif
+#ifdef Q_OS_UNIX
+#include "platform/termination.h"
+#endif
 
 namespace {
 
@@ -55,6 +59,7 @@ int DrawLesson(const QString& folder, double ratio)
 
 int main(int argc, char** argv)
 {
+#ifdef Q_OS_LINUX
     // Without a display the toolkit would stop with a plugin error: draw the lesson instead.
     const bool platformChosen = std::getenv("QT_QPA_PLATFORM") != nullptr;
     bool asked = false;
@@ -63,6 +68,11 @@ int main(int argc, char** argv)
     const bool noDisplay = !platformChosen && !asked && !platform::DisplayAvailable();
     if (noDisplay || (asked && !platformChosen))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
+#else
+    // A Windows session always has its desktop, and the pictures are drawn with its fonts:
+    // the offscreen platform there would know only the fonts in Qt's own folder.
+    const bool noDisplay = false;
+#endif
     QApplication app(argc, argv);
     app::PrepareApplication(app);
     const Options options = ReadOptions(app);
@@ -78,7 +88,9 @@ int main(int argc, char** argv)
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         platform::SetSceneScale(platform::FitScale(screen->availableGeometry().size() - QSize(16, kFrameAllowance)));
     app::Form21 window;
+#ifdef Q_OS_UNIX
     platform::OnTerminationRequest([&window] { window.close(); });
+#endif
     window.show();
     return app.exec();
 }

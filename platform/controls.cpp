@@ -1,5 +1,9 @@
 #include "platform/controls.h"
 
+#include <QProxyStyle>
+#include <QStyleFactory>
+#include <cmath>
+
 #include <QEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -122,9 +126,30 @@ CaptionButton::CaptionButton(QWidget* parent, const QString& caption, const Font
     setAccessibleName(caption.trimmed());
 }
 
+namespace {
+// The style's round indicator and the gap after it are a fixed number of pixels, while the
+// caption's font scales with the scene: below the natural size they would take the caption's
+// room and cut it. They shrink with the scene there; above it they keep their natural size.
+class ScaledIndicatorStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    int pixelMetric(PixelMetric m, const QStyleOption* option, const QWidget* widget) const override
+    {
+        const int natural = QProxyStyle::pixelMetric(m, option, widget);
+        const bool indicator = m == PM_ExclusiveIndicatorWidth || m == PM_ExclusiveIndicatorHeight ||
+                               m == PM_RadioButtonLabelSpacing;
+        if (!indicator || SceneScale() >= 1.0)
+            return natural;
+        return std::max(1, static_cast<int>(std::lround(natural * SceneScale())));
+    }
+};
+}  // namespace
+
 OptionButton::OptionButton(QWidget* parent, const QString& caption, const FontSpec& font, QColor fore)
     : QRadioButton(caption, parent)
 {
+    static ScaledIndicatorStyle* const style = new ScaledIndicatorStyle(QStyleFactory::create("Fusion"));
+    setStyle(style);
     SetFontSpec(this, font);
     QPalette pal = palette();
     pal.setColor(QPalette::WindowText, fore);

@@ -2,6 +2,9 @@
 // goes on through a resize as if it had been at that scale all along.
 #include <gtest/gtest.h>
 
+#include <QStyle>
+#include <QStyleOptionButton>
+
 #include "harness.h"
 #include "platform/placement.h"
 #include "support/surface_compare.h"
@@ -73,4 +76,24 @@ TEST(Scale, TheWindowOpensAtTheLargestScaleThatFits)
     EXPECT_NEAR(platform::FitScale(QSize(1008, 688)), 688.0 / 734, 1e-12);  // a 1024 x 768 projector
     EXPECT_NEAR(platform::FitScale(QSize(1350, 688)), 688.0 / 734, 1e-12);  // a 1366 x 768 laptop
     EXPECT_NEAR(platform::FitScale(QSize(900, 900)), 900.0 / 1014, 1e-12);
+}
+
+TEST(Scale, DownToSixtyPercentTheOptionsKeepTheirCaptionsAndCirclesWhole)
+{
+    for (const double share : {0.6, 0.69, 0.85}) {
+        Lesson l;
+        l.window.show();
+        l.window.resize(static_cast<int>(1014 * share), static_cast<int>(734 * share));
+        QCoreApplication::processEvents();
+        for (platform::OptionButton* o : {l.window.Option1, l.window.Option2}) {
+            QStyleOptionButton opt;
+            opt.initFrom(o);
+            opt.text = o->text();
+            const QRect caption = o->style()->subElementRect(QStyle::SE_RadioButtonContents, &opt, o);
+            EXPECT_LE(o->fontMetrics().horizontalAdvance(o->text()), caption.width()) << share;
+            EXPECT_LE(o->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight, nullptr, o), o->height()) << share;
+        }
+    }
+    platform::SetSceneScale(1.0);
+    platform::SetSceneOrigin({});
 }

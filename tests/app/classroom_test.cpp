@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "harness.h"
+#include "platform/twips.h"
 #include "support/surface_compare.h"
 
 using testsupport::Lesson;
@@ -101,4 +102,29 @@ TEST(Classroom, PAndPauseOnEitherLayoutPauseAndResume)
     QTest::sendKeyEvent(QTest::Click, &l.window, static_cast<Qt::Key>(0x0417), QString("З"), Qt::NoModifier);
     EXPECT_TRUE(l.window.Paused());
     EXPECT_EQ(l.window.pauseAction->text(), "Продолжить");
+}
+
+TEST(Classroom, F11PutsTheSceneCentredOnTheWholeScreenAndEscBringsTheWindowBack)
+{
+    Lesson l;
+    l.window.show();
+    l.window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&l.window));
+    QTest::keyClick(&l.window, Qt::Key_F11);
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(l.window.isFullScreen());
+    EXPECT_EQ(l.window.fullScreenAction->text(), "Обычное окно");
+    // The scene fills the screen's shorter side and stands centred on the other.
+    const QSize scene = platform::LogicalMapping()
+                            .Rect(0, 0, platform::kSceneWidthTwips, platform::kSceneHeightTwips)
+                            .size();
+    const QPoint origin = platform::SceneOrigin();
+    EXPECT_TRUE(scene.width() == l.window.width() || scene.height() == l.window.height());
+    EXPECT_LE(std::abs(2 * origin.x() + scene.width() - l.window.width()), 1);
+    EXPECT_LE(std::abs(2 * origin.y() + scene.height() - l.window.height()), 1);
+    QTest::keyClick(&l.window, Qt::Key_Escape);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(l.window.isFullScreen());
+    platform::SetSceneScale(1.0);
+    platform::SetSceneOrigin({});
 }

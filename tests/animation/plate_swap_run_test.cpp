@@ -81,13 +81,3 @@ TEST(PlateSwapRun, EveryZeroOfTheChargeSwapsThePlatesAtSixtyAndAtTwentyFrames)
         }
     }
 }
-
-TEST(PlateSwap, BelowTheThresholdOrPastAZeroAndOnlyOncePerTurnOfTheCurrent)
-{
-    using animation::ShouldSwapPlates;
-    EXPECT_TRUE(ShouldSwapPlates(19, 20, false, 0));
-    EXPECT_FALSE(ShouldSwapPlates(20, 20, false, 0));
-    EXPECT_TRUE(ShouldSwapPlates(60, 20, true, 0));  // a step leapt over the zero
-    EXPECT_FALSE(ShouldSwapPlates(19, 20, true, 1));
-    EXPECT_FALSE(ShouldSwapPlates(4, 4, false, 0));
-}

@@ -87,7 +87,7 @@ TEST(Classroom, StopEndsAPausedRunAndThePauseWithIt)
     EXPECT_FALSE(l.window.Paused());
 }
 
-TEST(Classroom, PAndPauseOnEitherLayoutPauseAndResume)
+TEST(Classroom, TheKeysPauseOnEitherLayoutAndPutTheSceneCentredOnTheWholeScreen)
 {
     Lesson l;
     Begin(l, 2.0, 1.0);
@@ -102,14 +102,7 @@ TEST(Classroom, PAndPauseOnEitherLayoutPauseAndResume)
     QTest::sendKeyEvent(QTest::Click, &l.window, static_cast<Qt::Key>(0x0417), QString("З"), Qt::NoModifier);
     EXPECT_TRUE(l.window.Paused());
     EXPECT_EQ(l.window.pauseAction->text(), "Продолжить");
-}
 
-TEST(Classroom, F11PutsTheSceneCentredOnTheWholeScreenAndEscBringsTheWindowBack)
-{
-    Lesson l;
-    l.window.show();
-    l.window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&l.window));
     QTest::keyClick(&l.window, Qt::Key_F11);
     QCoreApplication::processEvents();
     ASSERT_TRUE(l.window.isFullScreen());

@@ -16,7 +16,7 @@ ChargingLoop::ChargingLoop(Form21& window) : LoopSteps(window.Steps(), window.pa
 
 void ChargingLoop::Run()
 {
-    if (w_.state.runState != "pow") {
+    if (w_.state.runState != RunState::Charging) {
         Closing();
         return;
     }
@@ -48,7 +48,7 @@ void ChargingLoop::AfterYield()
     WindowState& s = w_.state;
     // The switch is looked at as soon as the events have been handled, so a reset made in
     // the same moment is never undone by the rest of the step.
-    if (s.runState != "pow") {
+    if (s.runState != RunState::Charging) {
         Closing();
         return;
     }
@@ -92,7 +92,7 @@ void ChargingLoop::Closing()
 
 void ChargingLoop::FinishIfStale()
 {
-    if (Active() && w_.state.runState != "pow")
+    if (Active() && w_.state.runState != RunState::Charging)
         Closing();
 }
 

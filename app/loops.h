@@ -19,9 +19,9 @@ class OscillationLoop : public LoopSteps {
 public:
     explicit OscillationLoop(Form21& window);
 
-    // RunOscillations: with runState "on" the run starts; otherwise only its end is performed.
+    // RunOscillations: while oscillating the run starts; otherwise only its end is performed.
     void Run();
-    // If the loop waits for its next step and runState no longer says "on", end it now.
+    // If the loop waits for its next step and the run state is no longer oscillating, end it now.
     void FinishIfStale();
 
     double chargeRatio = 0;  // the caller's variable that the model fills
@@ -45,7 +45,7 @@ class ChargingLoop : public LoopSteps {
 public:
     explicit ChargingLoop(Form21& window);
 
-    // ChargeCapacitor: with runState "pow" the charging starts; otherwise only its closing steps run.
+    // ChargeCapacitor: while charging the charging starts; otherwise only its closing steps run.
     void Run();
     void FinishIfStale();
 

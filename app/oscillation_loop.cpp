@@ -68,7 +68,7 @@ void OscillationLoop::BeginStep()
     swapThreshold = physics::SwapThresholdForSetting(v);
     s.omega = physics::OmegaForSetting(v, s.pi);
     s.graphIScale = physics::GraphIScaleForSetting(v);
-    if (s.runState != "on") {
+    if (s.runState != RunState::Oscillating) {
         EndOfRun();
         return;
     }
@@ -83,7 +83,7 @@ void OscillationLoop::BeginStep()
     env.platesSwapped = w_.PlatesSwapped();
     env.endRun = [this] {
         w_.RestoreIdleControls();
-        w_.state.runState.clear();
+        w_.state.runState = RunState::Idle;
     };
     physics::ComputeOscillationStep(s.omega, s.current, currentDirection, chargeRatio, s.plateCharge,
                                     currentLevel, markerPhase, period, s.chargeLevel, tRun, s.polarity, s.graphU,
@@ -102,7 +102,7 @@ void OscillationLoop::BeginStep()
 void OscillationLoop::AfterYield()
 {
     WindowState& s = w_.state;
-    if (s.runState != "on") {
+    if (s.runState != RunState::Oscillating) {
         EndOfRun();
         return;
     }
@@ -179,7 +179,7 @@ void OscillationLoop::EndOfRun()
 
 void OscillationLoop::FinishIfStale()
 {
-    if (Active() && w_.state.runState != "on")
+    if (Active() && w_.state.runState != RunState::Oscillating)
         EndOfRun();
 }
 

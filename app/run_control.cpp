@@ -27,7 +27,7 @@ void Form21::imgPow_Click()
     Command3->setEnabled(true);
     Slider2->SetEnabled(true);
     cmdSbros->setEnabled(false);
-    if (state.runState == "pow")
+    if (state.runState == RunState::Charging)
         return;
     Line26->SetVisible(false);
     Line27->SetVisible(true);
@@ -36,7 +36,7 @@ void Form21::imgPow_Click()
         SwapPlateBoxes();
         ClearCircuitState(state.plateCharge);
     }
-    state.runState = "pow";
+    state.runState = RunState::Charging;
     picleft[0]->SetBackColor(platform::WindowBackground());
     oscillation_->Run();  // only its end of a run: the oscillation displays go to rest
     Line8->SetVisible(true);
@@ -65,12 +65,12 @@ void Form21::imgOn_Click()
     Slider2->SetEnabled(false);
     Slider1->SetEnabled(true);
     cmdSbros->setEnabled(false);
-    if (state.runState == "on")
+    if (state.runState == RunState::Oscillating)
         return;
     Line26->SetVisible(false);
     Line27->SetVisible(true);
     Picture4->hide();
-    state.runState = "on";
+    state.runState = RunState::Oscillating;
     picright[4]->SetBackColor(platform::WindowBackground());
     charging_->Run();  // only its closing steps: the charge reached is taken over
     Line6->SetVisible(true);
@@ -104,7 +104,7 @@ void Form21::RestoreIdleControls()
     Line26->SetVisible(true);
     Line27->SetVisible(false);
     Picture4->show();
-    state.runState = "key";
+    state.runState = RunState::Stopped;
     picleft[0]->SetBackColor(platform::WindowBackground());
     picright[4]->SetBackColor(platform::WindowBackground());
     Line10->SetVisible(true);

@@ -2,17 +2,27 @@
 // The window's one state record: the switch position, the circuit, the charge, what the
 // instruments and the graph show, and the tables the field drawings are made from.
 //
-// A field that start-up does not set holds 0 (the empty text for runState) until it is set.
+// A field that start-up does not set holds 0 until it is set.
 #include <QtGlobal>
-#include <string>
+#include <ostream>
 
 #include "fields/field_tables.h"
 
 namespace app {
 
+// Where the demonstration stands. Idle: at rest as the program starts, and after a run that
+// ended by itself; Stopped: at rest after "Стоп".
+enum class RunState { Idle, Charging, Oscillating, Stopped };
+
+inline std::ostream& operator<<(std::ostream& out, RunState s)
+{
+    constexpr const char* kNames[] = {"Idle", "Charging", "Oscillating", "Stopped"};
+    return out << kNames[static_cast<int>(s)];
+}
+
 struct WindowState {
     // Run state and circuit parameters
-    std::string runState;  // "pow" charging, "on" oscillating, "key" or empty at rest
+    RunState runState = RunState::Idle;
     double pi = 0;         // the program's pi: 3.14
     double omega = 0;      // rad/s
     double beta = 0;       // 1/s; 0 without the resistor

@@ -26,7 +26,7 @@ struct ModelEnvironment {
     double& graphU;             // written by ComputeCriticalDischarge
     double& graphI;             // written by ComputeCriticalDischarge
     // The run's time limit was passed. The window fills it with
-    // "RestoreIdleControls, then runState := empty". May be left empty.
+    // "RestoreIdleControls, then the run state goes idle". May be left empty.
     std::function<void()> endRun;
 };
 

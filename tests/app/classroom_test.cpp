@@ -82,7 +82,7 @@ TEST(Classroom, StopEndsAPausedRunAndThePauseWithIt)
     l.Step();
     EXPECT_FALSE(l.window.Paused());
     EXPECT_FALSE(l.window.LoopActive());
-    EXPECT_EQ(l.window.state.runState, "key");
+    EXPECT_EQ(l.window.state.runState, app::RunState::Stopped);
     l.window.SetPaused(true);  // at rest there is nothing to pause
     EXPECT_FALSE(l.window.Paused());
 }

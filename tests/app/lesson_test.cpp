@@ -28,7 +28,7 @@ TEST(Lesson, FastChargeReachesLevel250AfterOneSecond)
 {
     Lesson l;
     l.window.imgPow0->Click();
-    EXPECT_EQ(l.window.state.runState, "pow");
+    EXPECT_EQ(l.window.state.runState, app::RunState::Charging);
     EXPECT_TRUE(l.window.LoopActive());
     EXPECT_TRUE(l.window.Line8->Visible() && l.window.Line9->Visible());
     EXPECT_FALSE(l.window.Line10->Visible());
@@ -57,7 +57,7 @@ TEST(Lesson, StopKeepsTheChargeAndEndsTheCharging)
     l.window.imgPow0->Click();
     l.Run(2.0);
     l.window.imgKey0->Click();
-    EXPECT_EQ(l.window.state.runState, "key");
+    EXPECT_EQ(l.window.state.runState, app::RunState::Stopped);
     l.Step();
     EXPECT_FALSE(l.window.LoopActive());
     EXPECT_EQ(l.window.state.plateCharge, l.window.state.chargeLevel);
@@ -84,7 +84,7 @@ TEST(Lesson, FreeOscillationSwapsThePlatesTwicePerPeriod)
     Charge(l);
     const int level = l.window.state.chargeLevel;
     l.window.imgOn1->Click();
-    EXPECT_EQ(l.window.state.runState, "on");
+    EXPECT_EQ(l.window.state.runState, app::RunState::Oscillating);
     int swaps = 0, turns = 0;
     int top = platform::TopTwips(l.window.picup);
     double angle = l.window.state.clockAngle;
@@ -142,7 +142,7 @@ TEST(Lesson, DampedOscillationGlowsAndEndsByItselfAfter300Seconds)
     EXPECT_NE(l.window.Picture2->BackColor(), QColor(255, 255, 255)) << "the resistor glows";
     EXPECT_NEAR(2 * 3.14 / l.window.state.omega, 2 * 3.14 / (3.14 * std::sqrt(0.75)), 1e-12);
     l.Run(300.0, 0.1);
-    EXPECT_TRUE(l.window.state.runState.empty());
+    EXPECT_EQ(l.window.state.runState, app::RunState::Idle);
     l.Step();
     EXPECT_FALSE(l.window.LoopActive());
     EXPECT_FALSE(l.window.Command5->isEnabled()) << "only Стоп enables it again";
@@ -179,7 +179,7 @@ TEST(Lesson, ASecondStartClearsTheGraphAndTheRunGoesOn)
     l.Run(1.0);
     const QImage traced = l.window.picGr->Compose(1);
     l.window.imgOn1->Click();
-    EXPECT_EQ(l.window.state.runState, "on");
+    EXPECT_EQ(l.window.state.runState, app::RunState::Oscillating);
     EXPECT_TRUE(l.window.LoopActive());
     const QImage cleared = l.window.picGr->Compose(1);
     EXPECT_GT(testsupport::DifferentPixels(traced, cleared), 50);
@@ -253,7 +253,7 @@ TEST(Lesson, ControlsAreEnabledAsEachStateWants)
     EXPECT_EQ(enabled(), (V{true, false, true, false, false, true, false, false, false}));
     // A disabled hot area takes no click.
     w.imgPow0->Click();
-    EXPECT_EQ(w.state.runState, "on");
+    EXPECT_EQ(w.state.runState, app::RunState::Oscillating);
     l.Run(1);
     w.imgKey0->Click();
     EXPECT_EQ(enabled(), (V{true, true, true, true, true, true, true, true, true}));
@@ -268,7 +268,7 @@ TEST(Lesson, StopAndChargeInOneMomentEndTheOscillationBeforeTheCharging)
     // Both clicks are handled in the same yield of the oscillation.
     l.window.imgKey0->Click();
     l.window.imgPow0->Click();
-    EXPECT_EQ(l.window.state.runState, "pow");
+    EXPECT_EQ(l.window.state.runState, app::RunState::Charging);
     for (const auto& [i, m] : l.window.tok.All())
         EXPECT_FALSE(m->IsShown()) << "the oscillation ended first: tok " << i;
     l.Run(0.5);
@@ -342,7 +342,7 @@ TEST(Lesson, LoweringTheFrequencyBelowTheDampingFreezesTheModelUntilStop)
     const int charge = l.window.state.plateCharge;
     const double angle = l.window.state.clockAngle;
     l.Run(400.0, 0.5);
-    EXPECT_EQ(l.window.state.runState, "on") << "the time limits belong to the models";
+    EXPECT_EQ(l.window.state.runState, app::RunState::Oscillating) << "the time limits belong to the models";
     EXPECT_EQ(l.window.state.plateCharge, charge);
     EXPECT_NE(l.window.state.clockAngle, angle) << "the clock keeps turning";
     l.window.imgKey0->Click();

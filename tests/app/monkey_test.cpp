@@ -32,6 +32,18 @@ using testsupport::Lesson;
 
 namespace {
 
+// The run state as the short words this walk's notes and checks were written with.
+std::string RunText(app::RunState s)
+{
+    switch (s) {
+    case app::RunState::Charging: return "pow";
+    case app::RunState::Oscillating: return "on";
+    case app::RunState::Stopped: return "key";
+    case app::RunState::Idle: break;
+    }
+    return "";
+}
+
 constexpr unsigned long kDefaultSeed = 1913;    // any fixed value: the same walk on every run
 constexpr unsigned long kDefaultEvents = 3000;  // a few seconds, and every state is reached
 constexpr unsigned long kCoverageEvents = 3000; // walks this long must have seen every state
@@ -70,9 +82,9 @@ const char* const kModeNames[] = {"rest", "charging", "free", "damped", "critica
 
 Mode ModeOf(app::Form21& w)
 {
-    if (w.state.runState == "pow")
+    if (w.state.runState == app::RunState::Charging)
         return Mode::Charging;
-    if (w.state.runState != "on")
+    if (w.state.runState != app::RunState::Oscillating)
         return Mode::Rest;
     const double beta = w.state.beta;
     if (beta == 0)
@@ -177,7 +189,7 @@ public:
     {
         app::Form21& w = W();
         std::ostringstream s;
-        s << w.state.runState << "|" << w.state.chargeLevel << "|" << w.state.plateCharge << "|"
+        s << RunText(w.state.runState) << "|" << w.state.chargeLevel << "|" << w.state.plateCharge << "|"
           << w.state.polarity << "|" << w.state.omega << "|" << w.state.beta << "|" << lesson_->clock.Now() << "|"
           << platform::TwipsRect(w.picGr).x() << "," << platform::TwipsRect(w.picGr).y() << "|" << w.width()
           << "x" << w.height();
@@ -274,7 +286,7 @@ void Monkey::Note(const std::string& what)
 {
     ++events_;
     std::ostringstream line;
-    line << "#" << events_ << " t=" << lesson_->clock.Now() << " [" << W().state.runState << "] " << what;
+    line << "#" << events_ << " t=" << lesson_->clock.Now() << " [" << RunText(W().state.runState) << "] " << what;
     log_.push_back(line.str());
     if (log_.size() > kLogLength)
         log_.pop_front();
@@ -311,7 +323,7 @@ void Monkey::Step(double dt)
 {
     app::Form21& w = W();
     const Mode mode = ModeOf(w);  // what the step's model call will see
-    const bool wasOn = w.state.runState == "on";
+    const bool wasOn = w.state.runState == app::RunState::Oscillating;
     const bool live = w.LoopActive() && lesson_->steps.Size() == 1;  // no leftover entry runs first
     const QPoint upBefore = platform::TwipsRect(w.picup).topLeft();
     const int plateChargeBefore = w.state.plateCharge;
@@ -323,7 +335,7 @@ void Monkey::Step(double dt)
     what << "step " << dt << " s" << (live ? "" : " (no live step queued first)");
     Note(what.str());
 
-    const std::string& rs = w.state.runState;
+    const std::string rs = RunText(w.state.runState);
     const double tRun = lesson_->clock.Now() - runStart_;
     if (live && wasOn && Oscillating(mode)) {
         if (mode != Mode::Frozen && rs == "on") {
@@ -384,7 +396,7 @@ void Monkey::ClickSwitch(platform::HotArea* area, const char* name)
 {
     app::Form21& w = W();
     const bool taken = area->isEnabled();
-    const std::string before = w.state.runState;
+    const std::string before = RunText(w.state.runState);
     // The charge a new run takes over: what the charging reached, or what the oscillation left.
     const bool swappedBefore = w.PlatesSwapped();
     const int carried = w.LoopActive() && lastRun_ == "pow" ? w.state.chargeLevel : w.state.plateCharge;
@@ -605,8 +617,7 @@ void Monkey::Exit()
 void Monkey::Check()
 {
     app::Form21& w = W();
-    const std::string& rs = w.state.runState;
-    Expect(rs.empty() || rs == "key" || rs == "pow" || rs == "on", "runState is \"" + rs + "\"");
+    const std::string rs = RunText(w.state.runState);
     Expect(QCoreApplication::instance()->thread()->loopLevel() == 0, "an event loop is running inside the test");
     Expect(awakes_ <= allowedWakes_, "pending events were handled inside a handler (" + std::to_string(awakes_) + " wakes)");
     awakes_ = 0;
@@ -626,7 +637,7 @@ void Monkey::Check()
 void Monkey::CheckEnabledControls()
 {
     app::Form21& w = W();
-    const std::string& rs = w.state.runState;
+    const std::string rs = RunText(w.state.runState);
     auto is = [](QWidget* c, bool enabled, const std::string& what) {
         return std::make_pair(c->isEnabled() == enabled, what + (enabled ? " is disabled" : " is enabled"));
     };
@@ -677,7 +688,7 @@ void Monkey::CheckEnabledControls()
 void Monkey::CheckSwitchDrawing()
 {
     app::Form21& w = W();
-    const std::string& rs = w.state.runState;
+    const std::string rs = RunText(w.state.runState);
     const bool pow = rs == "pow", on = rs == "on", rest = !pow && !on;
     Expect(w.Line10->Visible() == rest && w.Line11->Visible() == rest && w.Line12->Visible() == rest &&
                !w.Picture4->isHidden() == rest,
@@ -690,7 +701,7 @@ void Monkey::CheckSwitchDrawing()
 void Monkey::CheckMarkersAndLevels()
 {
     app::Form21& w = W();
-    const std::string& rs = w.state.runState;
+    const std::string rs = RunText(w.state.runState);
     const RowView tok = Inspect(w.tok), pow = Inspect(w.tokpow);
     for (const auto& [row, name, lastStart] :
          {std::tuple{tok, "tok", kLastTokStart}, std::tuple{pow, "tokpow", kLastTokpowStart}}) {

@@ -10,7 +10,7 @@ TEST(StartUp, StateRecordHoldsItsStartValues)
 {
     Lesson l;
     const app::WindowState& s = l.window.state;
-    EXPECT_EQ(s.runState, "");
+    EXPECT_EQ(s.runState, app::RunState::Idle);
     EXPECT_FALSE(l.window.LoopActive());
     EXPECT_EQ(s.pi, 3.14);
     EXPECT_EQ(s.chargeLevel, 0);

@@ -2,11 +2,13 @@
 
 #include <algorithm>
 
+#include "physics/arithmetic.h"
+
 namespace animation {
 
 namespace {
 
-constexpr int kFullLevel = 255;         // the strongest charge or current
+using physics::kFullLevel;  // the strongest charge or current
 constexpr int kDarkeningLevel = 120;    // from this level on the field grey follows the level
 constexpr int kChargeVisibleLevel = 20; // below this charge the capacitor's field is erased
 constexpr int kCoilVisibleLevel = 15;   // below this current the coil's field is erased

@@ -12,7 +12,7 @@ namespace animation {
 namespace {
 
 constexpr int kLastPair = 10;                 // Plus1 and Minus1 run 0..10
-constexpr int kFullLevel = 255;               // a fully charged capacitor
+using physics::kFullLevel;  // a fully charged capacitor
 constexpr double kChargingLevelsPerPair = 25; // a charging plate gains a pair every 25 levels
 constexpr double kLevelsPerFieldLine = 35;    // the field gains a line every 35 levels
 

@@ -28,14 +28,8 @@ void ChargingLoop::Run()
 
 void ChargingLoop::BeginStep()
 {
-    if (w_.Option1->Value()) {
-        w_.Option2->SetValue(false);
-        tau = 0.25;
-    }
-    if (w_.Option2->Value()) {
-        w_.Option1->SetValue(false);
-        tau = 2;
-    }
+    // The options exclude each other however they change; the time constant follows the choice.
+    tau = physics::ChargingTimeConstant(w_.Option1->Value(), w_.Option2->Value());
     t = w_.GetClock().Now() - t0;
     currentLevel = physics::ChargingCurrentLevel(w_.state.plateCharge, t, tau);
     wireColour = animation::WireColour(currentLevel);

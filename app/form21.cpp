@@ -142,9 +142,6 @@ void Form21::StartUp()
     platform::SetWidthTwips(picEenerg, 15);
     platform::SetLeftTwips(picBenerg, 5685);
     platform::SetWidthTwips(picBenerg, 15);
-    state.pi = physics::kProgramPi;
-    state.needleLength = 1060;
-    state.handLength = 550;
     HidePlateCharges();
     HideCurrentMarkers();
     state.beta = 0;
@@ -201,7 +198,7 @@ void Form21::SwapPlateBoxes()
 
 void Form21::UpdateCircuitParameters()
 {
-    physics::UpdateCircuitParameters(Slider1->Value(), Slider2->Value(), state.pi, state.omega, state.beta);
+    physics::UpdateCircuitParameters(Slider1->Value(), Slider2->Value(), physics::kProgramPi, state.omega, state.beta);
 }
 
 bool Form21::LoopActive() const { return oscillation_->Active() || charging_->Active(); }

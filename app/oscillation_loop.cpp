@@ -63,10 +63,9 @@ void OscillationLoop::Run()
 void OscillationLoop::BeginStep()
 {
     WindowState& s = w_.state;
-    s.pi = physics::kProgramPi;
     const int v = w_.Slider1->Value();
     swapThreshold = physics::SwapThresholdForSetting(v);
-    s.omega = physics::OmegaForSetting(v, s.pi);
+    s.omega = physics::OmegaForSetting(v, physics::kProgramPi);
     s.graphIScale = physics::GraphIScaleForSetting(v);
     if (s.runState != RunState::Oscillating) {
         EndOfRun();
@@ -77,7 +76,6 @@ void OscillationLoop::BeginStep()
     tPeriod = now - tPeriodStart;
 
     physics::ModelEnvironment env(s.graphU, s.graphI);
-    env.pi = s.pi;
     env.beta = s.beta;
     env.graphAmp = s.graphAmp;
     env.platesSwapped = w_.PlatesSwapped();
@@ -134,7 +132,7 @@ void OscillationLoop::AfterYield()
     animation::ShowCircuitMarkers(w_.tok, markerGroup, wireColour, previousGroup);
     previousGroup = markerGroup;
 
-    period = 2 * s.pi / s.omega;
+    period = 2 * physics::kProgramPi / s.omega;
     instruments::MoveClockHand(*w_.picclock->Drawing(), -s.omega * tPeriod, s.clockAngle);
     if (tPeriod >= period)
         tPeriodStart = w_.GetClock().Now();

@@ -23,7 +23,6 @@ inline std::ostream& operator<<(std::ostream& out, RunState s)
 struct WindowState {
     // Run state and circuit parameters
     RunState runState = RunState::Idle;
-    double pi = 0;         // the program's pi: 3.14
     double omega = 0;      // rad/s
     double beta = 0;       // 1/s; 0 without the resistor
     qint16 stopped = 0;    // 1 after a run was ended; the charging then plots nothing
@@ -41,8 +40,6 @@ struct WindowState {
     double graphI = 0;
 
     // Instruments
-    int needleLength = 0;  // twips
-    int handLength = 0;    // twips
     double clockAngle = 0; // rad
 
     // Graph

@@ -111,12 +111,13 @@ void ComputeOscillationStep(double& omega, double& current, int& currentDirectio
                             const double& t, const int& polarity, double& graphU,
                             double& graphI, int& swapLock, ModelEnvironment& env)
 {
-    if (omega > env.beta) {
+    if (ChooseModel(omega, env.beta) == ModelChoice::Damped) {
         ComputeDampedOscillation(omega, current, currentDirection, chargeRatio, plateCharge,
                                  currentLevel, markerPhase, period, chargeLevel, t, polarity,
                                  graphU, graphI, env);
     }
-    if (omega == env.beta) {
+    // The damped model has replaced omega by the damped frequency: it is compared afresh.
+    if (ChooseModel(omega, env.beta) == ModelChoice::Critical) {
         ComputeCriticalDischarge(current, currentDirection, chargeRatio, plateCharge,
                                  currentLevel, markerPhase, chargeLevel, t, swapLock, env);
     }

@@ -12,15 +12,12 @@ TEST(StartUp, StateRecordHoldsItsStartValues)
     const app::WindowState& s = l.window.state;
     EXPECT_EQ(s.runState, app::RunState::Idle);
     EXPECT_FALSE(l.window.LoopActive());
-    EXPECT_EQ(s.pi, 3.14);
     EXPECT_EQ(s.chargeLevel, 0);
     EXPECT_EQ(s.plateCharge, 0);
     EXPECT_EQ(s.polarity, 0);
     EXPECT_EQ(s.sweepCount, 0);
     EXPECT_EQ(s.beta, 0);
     EXPECT_EQ(s.omega, 0);
-    EXPECT_EQ(s.needleLength, 1060);
-    EXPECT_EQ(s.handLength, 550);
     EXPECT_EQ(s.graphX0, 420);
     EXPECT_EQ(s.lastX, 420);
     EXPECT_EQ(s.lastYU, 1260);

@@ -130,7 +130,7 @@ void Form21::BuildMarkers()
 {
     using markers::Glyph;
     const QColor red(255, 0, 0);
-    auto addTok = [&](int i, QWidget* parent, int l, int t, int w = 165) {
+    auto addTok = [&](int i, platform::Container* parent, int l, int t, int w = 165) {
         tok.Add(i, MakeMarker(parent, Glyph::Plus, l, t, w, 165, red));
     };
     addTok(0, picvert2, 0, 0);
@@ -160,7 +160,7 @@ void Form21::BuildMarkers()
     for (int i = 0; i < 6; ++i)
         qa.Add(79 + i, MakeMarker(picleft[2], Glyph::Plus, qaX[i], 180));
 
-    auto addPow = [&](int i, QWidget* parent, int l, int t, int h = 165) {
+    auto addPow = [&](int i, platform::Container* parent, int l, int t, int h = 165) {
         tokpow.Add(i, MakeMarker(parent, Glyph::Plus, l, t, 165, h));
     };
     const int right2[4] = {1080, 720, 390, 0};
@@ -182,13 +182,16 @@ void Form21::BuildMarkers()
     const int right1[4] = {1020, 660, 300, 0};
     for (int i = 0; i < 4; ++i)
         addPow(34 + i, picright[1], 0, right1[i]);
-    // Markers that stand on the window over a strip lie above it, so every group is whole.
-    tok.Add(1, MakeMarker(this, Glyph::Plus, 8220, 4590, 165, 165, red));
-    addPow(0, this, 12540, 3150);
-    addPow(6, this, 11760, 1770);
-    addPow(20, this, 8220, 4530);
-    addPow(21, this, 8220, 5250);
-    addPow(22, this, 8220, 5370);
+    // Markers laid out in window twips that stand wholly on a strip: the strip paints them.
+    tok.Add(1, MakeMarkerOn(picvert2, Glyph::Plus, 8220, 4590, 165, 165, red));
+    auto addPowOn = [&](int i, platform::Container* strip, int l, int t) {
+        tokpow.Add(i, MakeMarkerOn(strip, Glyph::Plus, l, t, 165, 165, QColor(255, 255, 255)));
+    };
+    addPowOn(0, picright[2], 12540, 3150);
+    addPowOn(6, picright[3], 11760, 1770);
+    addPowOn(20, picvert2, 8220, 4530);
+    addPowOn(21, picvert2, 8220, 5250);
+    addPowOn(22, picvert2, 8220, 5370);
 
     const int plusX[11] = {930, 750, 1110, 570, 1290, 420, 1440, 240, 1650, 30, 1830};
     const int minusX[11] = {960, 780, 1140, 570, 1320, 390, 1500, 210, 1680, 30, 1860};

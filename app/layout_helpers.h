@@ -16,12 +16,19 @@ inline platform::Container* MakeBox(QWidget* parent, int l, int t, int w, int h,
     return box;
 }
 
-inline markers::ChargeMarker* MakeMarker(QWidget* parent, markers::Glyph glyph, int l, int t, int w = 165,
+inline markers::ChargeMarker* MakeMarker(platform::Container* box, markers::Glyph glyph, int l, int t, int w = 165,
                                          int h = 165, QColor back = QColor(255, 255, 255))
 {
-    auto* m = new markers::ChargeMarker(parent, glyph, back);
-    platform::Place(m, l, t, w, h);
-    return m;
+    return new markers::ChargeMarker(box, glyph, back, QRect(l, t, w, h));
+}
+
+// A marker laid out in window twips that stands wholly on `box`: the box paints it, above
+// everything of its own, as a marker on the window lay above the box.
+inline markers::ChargeMarker* MakeMarkerOn(platform::Container* box, markers::Glyph glyph, int l, int t, int w,
+                                           int h, QColor back)
+{
+    const QRect b = platform::TwipsRect(box);
+    return MakeMarker(box, glyph, l - b.x(), t - b.y(), w, h, back);
 }
 
 inline platform::HotArea* MakeHotArea(QWidget* parent, int l, int t, int w, int h, const QString& tip,

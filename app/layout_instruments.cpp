@@ -32,8 +32,8 @@ void Form21::BuildInstruments()
     Plus4 = MakeMarker(picamp, markers::Glyph::Plus, 30, 750, 165, 255);
     Minus3 = MakeMarker(picamp, markers::Glyph::Minus, 2610, 750, 225, 285, kPink);
 
-    // The voltmeter's plus terminal stands on the window, above the voltmeter's box.
-    Plus2 = MakeMarker(this, markers::Glyph::Plus, 630, 7500, 255, 255, kLilac);
+    // The voltmeter's plus terminal, laid out on the window, stands wholly on the voltmeter's box.
+    Plus2 = MakeMarkerOn(picvolt, markers::Glyph::Plus, 630, 7500, 255, 255, kLilac);
 
     picclock = MakeBox(this, 4680, 8460, 2445, 1935, platform::ButtonFace());
     picclock->AddShape(ShapeKind::Circle, 600, 180, 1245, 1425, kBlack, 2, true, kWhite);  // Shape1

@@ -208,10 +208,12 @@ QImage Container::Compose(double dpr)
     QImage out = Plain() ? QImage(sceneDevice_, QImage::Format_ARGB32_Premultiplied) : backdrop_.copy();
     if (Plain())
         out.fill(back_);
-    if (surface_) {
-        QPainter p(&out);
+    QPainter p(&out);
+    if (surface_)
         p.drawImage(QRectF(out.rect()), surface_->Layer(), QRectF(surface_->Layer().rect()));
-    }
+    p.scale(dpr, dpr);
+    PaintSprites(p, QRect(QPoint(), QSizeF(out.size() / dpr).toSize()));
+    p.end();
     return out;
 }
 
@@ -257,6 +259,20 @@ void Container::paintEvent(QPaintEvent* e)
             if (surface_)
                 p.drawImage(QRectF(s), surface_->Layer(), source);
         }
+    }
+    p.translate(origin);
+    PaintSprites(p, e->rect().translated(-origin));
+}
+
+void Container::PaintSprites(QPainter& p, const QRect& dirty) const
+{
+    // Painted over the whole dirty box; the paint's own clip keeps them to the dirty region.
+    for (const auto& sprite : sprites_) {
+        if (!sprite->IsShown())
+            continue;
+        const QRect r = sprite->Geometry();
+        if (r.intersects(dirty))
+            sprite->Paint(p, r);
     }
 }
 

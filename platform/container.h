@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/items.h"
+#include "platform/sprite.h"
 #include "platform/surface.h"
 
 namespace platform {
@@ -53,14 +54,22 @@ public:
     // Where the scene lies in this widget: centred in a window, from the corner in a box.
     QPoint Origin() const;
 
-    // Background, items and drawing composed at a device pixel ratio, without child controls.
+    // Background, items, drawing and sprites composed at a device pixel ratio, without child
+    // controls.
     QImage Compose(double dpr);
+
+    // The sprites, in the order they are painted (the order they were made).
+    const std::vector<std::unique_ptr<Sprite>>& Sprites() const { return sprites_; }
 
 protected:
     void paintEvent(QPaintEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
 
 private:
+    friend class Sprite;
+    void Adopt(Sprite* sprite) { sprites_.emplace_back(sprite); }
+    void SpriteChanged(const Sprite& sprite) { Damage(sprite.Geometry()); }
+    void PaintSprites(QPainter& p, const QRect& dirty) const;
     void EnsureRasters(double dpr);
     void PaintBackdrop(QImage& image, const Mapping& m) const;
     // Nothing but its background colour beneath the drawing.
@@ -74,6 +83,7 @@ private:
     double captionPoints_ = 0;
     std::vector<std::unique_ptr<Item>> items_;
     std::unique_ptr<Surface> surface_;
+    std::vector<std::unique_ptr<Sprite>> sprites_;
     QImage backdrop_;
     QSize sceneDevice_;  // the container in device pixels at the last paint
     std::vector<QRect> pending_;  // drawn on since the last paint, already passed to update()

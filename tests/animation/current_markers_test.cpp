@@ -9,7 +9,7 @@
 
 #include "animation/current_markers.h"
 #include "platform/colours.h"
-#include "platform/placement.h"
+#include "platform/container.h"
 
 using namespace animation;
 
@@ -21,8 +21,8 @@ struct Row {
     explicit Row(int count) : count(count)
     {
         for (int i = -5; i < count + 5; ++i) {
-            auto* m = new markers::ChargeMarker(&parent, markers::Glyph::Plus, QColor(255, 0, 0));
-            platform::Place(m, 165 * (i + 5), 0, 165, 165);
+            auto* m = new markers::ChargeMarker(&parent, markers::Glyph::Plus, QColor(255, 0, 0),
+                                                QRect(165 * (i + 5), 0, 165, 165));
             m->SetVisible(false);  // as start-up leaves every marker
             if (i >= 0 && i < count)
                 row.Add(i, m);
@@ -47,7 +47,7 @@ struct Row {
     }
 
     int count;
-    QWidget parent;
+    platform::Container parent;
     markers::MarkerArray row;
     markers::MarkerArray decoys;
 };

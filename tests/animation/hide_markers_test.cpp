@@ -1,15 +1,15 @@
 // Hiding every wire marker or every plate marker, and nothing else.
 #include <gtest/gtest.h>
 
-#include <QWidget>
 
 #include "animation/hide_markers.h"
+#include "platform/container.h"
 
 using namespace animation;
 
 namespace {
 
-void Fill(QWidget& parent, markers::MarkerArray& row, int first, int last, markers::Glyph glyph, QColor back)
+void Fill(platform::Container& parent, markers::MarkerArray& row, int first, int last, markers::Glyph glyph, QColor back)
 {
     for (int i = first; i <= last; ++i) {
         auto* m = new markers::ChargeMarker(&parent, glyph, back);
@@ -30,7 +30,7 @@ int Shown(const markers::MarkerArray& row)
 
 TEST(HideMarkers, WireMarkersOfBothCircuitsGoAndKeepTheirColours)
 {
-    QWidget window;
+    platform::Container window;
     markers::MarkerArray tok, tokpow, qa, plus1, minus1;
     Fill(window, tok, 0, 47, markers::Glyph::Plus, QColor(255, 40, 40));
     Fill(window, tokpow, 0, 37, markers::Glyph::Plus, QColor(255, 90, 90));

@@ -33,10 +33,8 @@ struct Capacitor {
         const int plusX[] = {930, 750, 1110, 570, 1290, 420, 1440, 240, 1650, 30, 1830};
         const int minusX[] = {960, 780, 1140, 570, 1320, 390, 1500, 210, 1680, 30, 1860};
         for (int i = 0; i <= 10; ++i) {
-            auto* p = new markers::ChargeMarker(picup, markers::Glyph::Plus);
-            auto* m = new markers::ChargeMarker(picdown, markers::Glyph::Minus);
-            platform::Place(p, plusX[i], 30, 195, 165);
-            platform::Place(m, minusX[i], 30, 195, 165);
+            auto* p = new markers::ChargeMarker(picup, markers::Glyph::Plus, Qt::white, QRect(plusX[i], 30, 195, 165));
+            auto* m = new markers::ChargeMarker(picdown, markers::Glyph::Minus, Qt::white, QRect(minusX[i], 30, 195, 165));
             plus1.Add(i, p);
             minus1.Add(i, m);
         }

@@ -1,0 +1,38 @@
+#include "platform/sprite.h"
+
+#include "platform/container.h"
+#include "platform/twips.h"
+
+namespace platform {
+
+Sprite::Sprite(Container* owner, QRect twips) : owner_(owner), twips_(twips)
+{
+    owner_->Adopt(this);
+}
+
+void Sprite::SetVisible(bool v)
+{
+    if (v == shown_)
+        return;
+    shown_ = v;
+    Changed();
+}
+
+void Sprite::Place(int left, int top, int width, int height)
+{
+    if (shown_)
+        Changed();  // where it was
+    twips_ = QRect(left, top, width, height);
+    if (shown_)
+        Changed();
+}
+
+QRect Sprite::Geometry() const
+{
+    // Mapped edge by edge in the container's frame, as a child widget placed there would be.
+    return LogicalMapping().Rect(twips_.x(), twips_.y(), twips_.width(), twips_.height());
+}
+
+void Sprite::Changed() { owner_->SpriteChanged(*this); }
+
+}  // namespace platform

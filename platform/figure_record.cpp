@@ -16,7 +16,7 @@ std::size_t FigureRecord::KeyHash::operator()(const Key& k) const
     return static_cast<std::size_t>(h);
 }
 
-void FigureRecord::Note(const Figure& f)
+const Figure& FigureRecord::Note(const Figure& f)
 {
     const Key key{f.kind, f.g};
     auto it = index_.find(key);
@@ -25,11 +25,12 @@ void FigureRecord::Note(const Figure& f)
         figures_.splice(figures_.end(), figures_, it->second);
         it->second->colour = f.colour;
         it->second->drawn = ++clock_;
-        return;
+        return *it->second;
     }
     const auto node = figures_.insert(figures_.end(), f);
     node->drawn = ++clock_;
     index_.emplace(key, node);
+    return *node;
 }
 
 void FigureRecord::Clear()

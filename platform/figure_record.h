@@ -11,8 +11,14 @@
 #include <cstdint>
 #include <list>
 #include <unordered_map>
+#include <vector>
 
 namespace platform {
+
+// A run of pixels on one row of a raster, both ends included.
+struct PixelRun {
+    int row, from, to;
+};
 
 struct Figure {
     enum class Kind { Line, Ellipse };
@@ -21,11 +27,16 @@ struct Figure {
     std::array<double, 6> g;
     QColor colour;         // transparent for an erase
     std::uint64_t drawn = 0;  // when it was last drawn, on the record's clock
+    // The pixels it covers on the raster it was last traced for. A loop draws the same figures
+    // every frame, mostly unchanged: filling known runs spares walking the outline again.
+    mutable std::vector<PixelRun> pixels{};
+    mutable std::uint64_t tracedFor = 0;  // the raster's mapping stamp; 0: not traced
 };
 
 class FigureRecord {
 public:
-    void Note(const Figure& f);
+    // Returns the figure as recorded (with what is cached for it).
+    const Figure& Note(const Figure& f);
     // Forgets every figure; the clock goes on.
     void Clear();
     std::size_t Size() const { return figures_.size(); }

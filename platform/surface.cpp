@@ -81,6 +81,7 @@ const QImage& Surface::Layer() const { return layer_; }
 void Surface::SetMapping(const Mapping& mapping)
 {
     mapping_ = mapping;
+    ++mappingStamp_;
     const QSize device(std::max(1, mapping_.Px(twipsSize_.width())),
                        std::max(1, mapping_.Px(twipsSize_.height())));
     layer_ = QImage(device, QImage::Format_ARGB32_Premultiplied);
@@ -93,20 +94,28 @@ void Surface::SetMapping(const Mapping& mapping)
 
 void Surface::Note(const Figure& f)
 {
-    record_.Note(f);
     // Only the pixels that take another value need painting: a loop draws every figure of a
     // step whether it changed or not, and most of them did not.
-    const QRect changed = Rasterise(f);
+    const QRect changed = Rasterise(record_.Note(f));
     if (damage_ && !changed.isEmpty())
         damage_(changed);
 }
 
 QRect Surface::Rasterise(const Figure& f)
 {
-    const QRgb value = qPremultiply(f.colour.rgba());
+    if (f.tracedFor != mappingStamp_) {
+        TraceFigure(f);
+        f.tracedFor = mappingStamp_;
+    }
+    return Fill(f.pixels, qPremultiply(f.colour.rgba()));
+}
+
+void Surface::TraceFigure(const Figure& f)
+{
     if (f.kind == Figure::Kind::Line) {
         const QPoint pts[2] = {mapping_.Point(f.g[0], f.g[1]), mapping_.Point(f.g[2], f.g[3])};
-        return Stroke(pts, 2, value);
+        Trace(pts, 2, f.pixels);
+        return;
     }
     const DeviceEllipse e = ToDevice(f, mapping_);
     const double longest = std::max(std::abs(e.rx), std::abs(e.ry));
@@ -121,7 +130,7 @@ QRect Surface::Rasterise(const Figure& f)
         if (pts.empty() || pts.back() != p)
             pts.push_back(p);
     }
-    return Stroke(pts.data(), static_cast<int>(pts.size()), value);
+    Trace(pts.data(), static_cast<int>(pts.size()), f.pixels);
 }
 
 void Surface::Line(double x1, double y1, double x2, double y2, QColor colour)
@@ -148,26 +157,17 @@ void Surface::Ellipse(double cx, double cy, double radius, QColor colour, double
                 colour == erase_ ? QColor(Qt::transparent) : colour});
 }
 
-QRect Surface::Stroke(const QPoint* points, int count, QRgb value)
+void Surface::Trace(const QPoint* points, int count, std::vector<PixelRun>& runs)
 {
+    runs.clear();
     if (count < 1)
-        return {};
+        return;
     // Lines are rasterised here, pixel by pixel, so drawing and erasing a figure touch the
     // very same pixels. A pen wider than one pixel is a square brush of that side, its
     // centre on each pixel of the one-pixel line.
     const int width = mapping_.PenPx(penPx_);
     const int low = -(width - 1) / 2;
-    uchar* const bits = layer_.bits();
-    const qsizetype stride = layer_.bytesPerLine();
     const int w = layer_.width(), h = layer_.height();
-    // The box of the pixels that took another value.
-    int left = w, right = -1, top = h, bottom = -1;
-    auto changed = [&](int row, int from, int to) {
-        left = std::min(left, from);
-        right = std::max(right, to);
-        top = std::min(top, row);
-        bottom = std::max(bottom, row);
-    };
     auto span = [&](int row, int from, int to) {
         if (row < 0 || row >= h)
             return;
@@ -175,37 +175,24 @@ QRect Surface::Stroke(const QPoint* points, int count, QRgb value)
         to = std::min(w - 1, to);
         if (from > to)
             return;
-        auto* line = reinterpret_cast<QRgb*>(bits + row * stride);
-        int first = to + 1, last = from - 1;
-        for (int col = from; col <= to; ++col)
-            if (line[col] != value) {
-                line[col] = value;
-                first = std::min(first, col);
-                last = col;
-            }
-        if (first <= last)
-            changed(row, first, last);
+        // A pixel next to the last run on its row lengthens it.
+        if (!runs.empty() && runs.back().row == row && runs.back().to + 1 == from) {
+            runs.back().to = to;
+            return;
+        }
+        runs.push_back({row, from, to});
     };
-    auto box = [&] { return right < left ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom)); };
 
     if (width == 1) {
         span(points[0].y(), points[0].x(), points[0].x());
         for (int i = 1; i < count; ++i)
-            Walk(points[i - 1], points[i], [&](int x, int y) {
-                if (x < 0 || x >= w || y < 0 || y >= h)
-                    return;
-                QRgb& px = reinterpret_cast<QRgb*>(bits + y * stride)[x];
-                if (px != value) {
-                    px = value;
-                    changed(y, x, x);
-                }
-            });
-        return box();
+            Walk(points[i - 1], points[i], [&](int x, int y) { span(y, x, x); });
+        return;
     }
     if (count == 1) {
         for (int row = 0; row < width; ++row)
             span(points[0].y() + low + row, points[0].x() + low, points[0].x() + low + width - 1);
-        return box();
+        return;
     }
     // Each segment's squares are filled a row at a time: a segment runs one way in y, so the
     // centres on a row are a run of columns, and the squares over the rows of one brush
@@ -231,7 +218,31 @@ QRect Surface::Stroke(const QPoint* points, int count, QRgb value)
             span(row, from + low, to + low + width - 1);
         }
     }
-    return box();
+}
+
+QRect Surface::Fill(const std::vector<PixelRun>& runs, QRgb value)
+{
+    uchar* const bits = layer_.bits();
+    const qsizetype stride = layer_.bytesPerLine();
+    // The box of the pixels that took another value.
+    int left = layer_.width(), right = -1, top = layer_.height(), bottom = -1;
+    for (const PixelRun& r : runs) {
+        auto* line = reinterpret_cast<QRgb*>(bits + r.row * stride);
+        int first = r.to + 1, last = r.from - 1;
+        for (int col = r.from; col <= r.to; ++col)
+            if (line[col] != value) {
+                line[col] = value;
+                first = std::min(first, col);
+                last = col;
+            }
+        if (first <= last) {
+            left = std::min(left, first);
+            right = std::max(right, last);
+            top = std::min(top, r.row);
+            bottom = std::max(bottom, r.row);
+        }
+    }
+    return right < left ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
 void Surface::Clear()

@@ -18,9 +18,7 @@
 #include <cstdint>
 #include <memory>
 #include <utility>
-#include <utility>
 #include <vector>
-
 
 #include "platform/figure_record.h"
 #include "platform/twips.h"
@@ -71,14 +69,19 @@ public:
 
 private:
     void Note(const Figure& f);
-    // Both return the box of the pixels that took another value.
+    // Returns the box of the pixels that took another value.
     QRect Rasterise(const Figure& f);
-    QRect Stroke(const QPoint* points, int count, QRgb value);
+    // The runs of pixels the pen covers along a polyline, clipped to the layer.
+    void Trace(const QPoint* points, int count, std::vector<PixelRun>& runs);
+    void TraceFigure(const Figure& f);
+    // Gives the runs' pixels a value; returns the box of those that took another value.
+    QRect Fill(const std::vector<PixelRun>& runs, QRgb value);
 
     QSize twipsSize_;
     QColor erase_;
     double penPx_;
     Mapping mapping_;
+    std::uint64_t mappingStamp_ = 0;  // grows with every mapping: figures traced before are stale
     FigureRecord record_;
     QImage layer_;
     std::vector<QPoint> points_;   // the polyline being drawn, kept to spare an allocation a figure

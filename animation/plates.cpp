@@ -32,7 +32,7 @@ void ColourPair(Plates& plates, int i, const QColor& plus, const QColor& minus)
         m->SetBackColor(minus);
 }
 
-void DrawCapacitor(const FieldContext& ctx, const QColor& colour, const int& count, const int& swapLock)
+void DrawCapacitor(const FieldContext& ctx, const QColor& colour, const int& count, bool swapLock)
 {
     fields::DrawCapacitorField(*ctx.window, colour, count, swapLock, ctx.picupTop, ctx.slider1,
                                ctx.resistorIn, *ctx.capFieldAspect, *ctx.capFieldRadius, *ctx.capFieldX);
@@ -40,7 +40,7 @@ void DrawCapacitor(const FieldContext& ctx, const QColor& colour, const int& cou
 
 }  // namespace
 
-void ShowChargingPlates(Plates& plates, const int& level, const int& lastPair, const int& swapLock,
+void ShowChargingPlates(Plates& plates, const int& level, const int& lastPair, bool swapLock,
                         const FieldContext& ctx, QColor background)
 {
     const int q = std::clamp(level, 0, kFullLevel);
@@ -72,7 +72,7 @@ void ShowChargingPlates(Plates& plates, const int& level, const int& lastPair, c
 void ShowOscillationPlates(Plates& plates, const QColor& plusColour, const QColor& minusColour,
                            const QColor& chargeGrey, const int& pairIndex, const QColor& fieldColour,
                            const int& coilFieldLevel, const int& lineCount, const double& current,
-                           const int& swapLock, const FieldContext& ctx)
+                           bool swapLock, const FieldContext& ctx)
 {
     DrawCapacitor(ctx, chargeGrey, lineCount, swapLock);
     fields::DrawCoilField(*ctx.window, fieldColour, coilFieldLevel, current, *ctx.coilFieldLeftX,

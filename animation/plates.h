@@ -31,7 +31,7 @@ struct FieldContext {            // what the field drawings read besides their a
 // plate colours, the plates are tinted, pairs 0..Int(level/25) are shown and the rest hidden,
 // and the capacitor's field is drawn. Level 0 with lastPair 10 whitens every marker and
 // leaves only pair 0 showing; the reset of the circuit then hides that pair too.
-void ShowChargingPlates(Plates& plates, const int& level, const int& lastPair, const int& swapLock,
+void ShowChargingPlates(Plates& plates, const int& level, const int& lastPair, bool swapLock,
                         const FieldContext& ctx, QColor background);
 
 // The plates of an oscillating capacitor: both fields are drawn, pairs 0..pairIndex are shown
@@ -39,6 +39,6 @@ void ShowChargingPlates(Plates& plates, const int& level, const int& lastPair, c
 void ShowOscillationPlates(Plates& plates, const QColor& plusColour, const QColor& minusColour,
                            const QColor& chargeGrey, const int& pairIndex, const QColor& fieldColour,
                            const int& coilFieldLevel, const int& lineCount, const double& current,
-                           const int& swapLock, const FieldContext& ctx);
+                           bool swapLock, const FieldContext& ctx);
 
 }  // namespace animation

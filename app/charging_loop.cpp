@@ -65,7 +65,7 @@ void ChargingLoop::AfterYield()
                                    s.graphX0);
     s.graphI = a / 60;
     s.graphU = s.chargeLevel / 255.0;
-    if (s.stopped != 1)
+    if (!s.stopped)
         instruments::PlotGraphPoint(*w_.picGr->Drawing(), {w_.imgU, w_.imgI}, s.graphI, s.graphU, s.sweepTime,
                                     s.graphX0, s.graphU0, s.graphI0, s.graphTScale, s.graphUScale, s.graphIScale,
                                     s.omega, s.lastX, s.lastYU, s.lastYI);

@@ -167,10 +167,8 @@ void OscillationLoop::EndOfRun()
     s.clockAngle = 0;
     w_.picclock->Drawing()->Clear();
     w_.picclock_Paint();
-    s.polarity = 0;
     s.chargeLevel = s.plateCharge;
-    if (w_.PlatesSwapped())
-        s.polarity = 1;
+    s.polarity = w_.PlatesSwapped();
     s.coilFieldLevel = 3;
     fields::EraseCoilField(*w_.Drawing(), s.coilFieldLeftX, s.coilFieldRightX);
 }

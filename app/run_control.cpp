@@ -17,7 +17,7 @@ void Form21::imgPow_Click()
     SetPaused(false);  // a paused run takes the click as a running one
     FinishStaleLoops();
     Command5->setEnabled(false);
-    state.stopped = 0;
+    state.stopped = false;
     platform::MoveTwips(imgU, platform::LeftTwips(imgU), state.graphU0);
     platform::MoveTwips(imgI, platform::LeftTwips(imgI), state.graphI0);
     ClearDrawing(picGr);
@@ -51,7 +51,7 @@ void Form21::imgOn_Click()
     SetPaused(false);  // a paused run takes the click as a running one
     FinishStaleLoops();
     Command5->setEnabled(false);
-    state.stopped = 0;
+    state.stopped = false;
     ClearDrawing(picGr);
     platform::SetLeftTwips(imgI, state.graphX0);
     platform::SetLeftTwips(imgU, state.graphX0);
@@ -93,7 +93,7 @@ void Form21::RestoreIdleControls()
     state.lastX = state.graphX0;
     // The next run's trace starts at the left edge of the graph, not left of its box.
     state.sweepTime = 0;
-    state.stopped = 1;
+    state.stopped = true;
     imgOn1->setEnabled(true);
     imgPow0->setEnabled(true);
     Command2->setEnabled(true);

@@ -25,13 +25,13 @@ struct WindowState {
     RunState runState = RunState::Idle;
     double omega = 0;      // rad/s
     double beta = 0;       // 1/s; 0 without the resistor
-    qint16 stopped = 0;    // 1 after a run was ended; the charging then plots nothing
+    bool stopped = false;  // after a run was ended; the charging then plots nothing
 
     // Charge and oscillation values
     int chargeLevel = 0;       // level
     int plateCharge = 0;       // level, magnitude
-    int polarity = 0;          // 1 when the plate boxes stand swapped
-    int swapLock = 0;          // 1 after a swap until the current turns
+    bool polarity = false;     // the plate boxes stand swapped
+    bool swapLock = false;     // after a swap until the current turns
     double current = 0;        // normalised, -1..1
     int plateMarkerCount = 0;  // last plate-marker pair shown while oscillating
     int coilFieldLevel = 0;    // 0..4

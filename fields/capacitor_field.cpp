@@ -53,7 +53,7 @@ int SwapCleanupSpan(int slider1)
 }  // namespace
 
 void DrawCapacitorField(platform::Surface& window, const QColor& colour, const int& count,
-                        const int& swapLock, int picupTop, int slider1, bool resistorIn,
+                        bool swapLock, int picupTop, int slider1, bool resistorIn,
                         const CapAspectTable& capFieldAspect, const CapRadiusTable& capFieldRadius,
                         const CapTipTable& capFieldX)
 {
@@ -83,7 +83,7 @@ void DrawCapacitorField(platform::Surface& window, const QColor& colour, const i
     }
 
     // 5. Just after the plates swapped, clear the arrowheads that still point the old way.
-    if (swapLock == 1) {
+    if (swapLock) {
         const int n = resistorIn ? q + 2 : SwapCleanupSpan(slider1);
         v = -v;
         const int lastTip = std::min(n + 1, kLastTip);

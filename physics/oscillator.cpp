@@ -36,7 +36,7 @@ void EndRun(ModelEnvironment& env)
 void ComputeDampedOscillation(double& omega, double& current, int& currentDirection,
                               double& chargeRatio, int& plateCharge, int& currentLevel,
                               int& markerPhase, double& period, const int& chargeLevel,
-                              const double& t, const int& polarity, double& graphU,
+                              const double& t, bool polarity, double& graphU,
                               double& graphI, ModelEnvironment& env)
 {
     const double pi = env.pi;
@@ -53,7 +53,7 @@ void ComputeDampedOscillation(double& omega, double& current, int& currentDirect
     current = -decay * std::sin(w * t);
     currentDirection = current > 0 ? 1 : -1;
 
-    const double phase = polarity * pi;
+    const double phase = polarity ? pi : 0.0;
     chargeRatio = decay * std::cos(w * t + phase);
 
     // The magnitude of the charge, as the square root of its square; no phase.
@@ -70,7 +70,7 @@ void ComputeDampedOscillation(double& omega, double& current, int& currentDirect
 
 void ComputeCriticalDischarge(double& current, int& currentDirection, double& chargeRatio,
                               int& plateCharge, int& currentLevel, int& markerPhase,
-                              const int& chargeLevel, const double& t, int& swapLock,
+                              const int& chargeLevel, const double& t, bool& swapLock,
                               ModelEnvironment& env)
 {
     const double beta = env.beta;
@@ -88,7 +88,7 @@ void ComputeCriticalDischarge(double& current, int& currentDirection, double& ch
     plateCharge = ClampMagnitude(Int(chargeLevel * decay));
     currentLevel = ClampSigned(Int(chargeLevel * (-decay)));
     markerPhase = ClampSigned(Int(chargeLevel * (-decay))) * sign;
-    swapLock = 1;
+    swapLock = true;
 
     env.graphU = chargeRatio * env.graphAmp / 255;
     env.graphI = current * env.graphAmp / 255;
@@ -108,8 +108,8 @@ ModelChoice ChooseModel(double omega, double beta)
 void ComputeOscillationStep(double& omega, double& current, int& currentDirection,
                             double& chargeRatio, int& plateCharge, int& currentLevel,
                             int& markerPhase, double& period, const int& chargeLevel,
-                            const double& t, const int& polarity, double& graphU,
-                            double& graphI, int& swapLock, ModelEnvironment& env)
+                            const double& t, bool polarity, double& graphU,
+                            double& graphI, bool& swapLock, ModelEnvironment& env)
 {
     if (ChooseModel(omega, env.beta) == ModelChoice::Damped) {
         ComputeDampedOscillation(omega, current, currentDirection, chargeRatio, plateCharge,

@@ -40,7 +40,7 @@ struct ModelEnvironment {
 void ComputeDampedOscillation(double& omega, double& current, int& currentDirection,
                               double& chargeRatio, int& plateCharge, int& currentLevel,
                               int& markerPhase, double& period, const int& chargeLevel,
-                              const double& t, const int& polarity, double& graphU,
+                              const double& t, bool polarity, double& graphU,
                               double& graphI, ModelEnvironment& env);
 
 // Critically damped discharge (beta == omega): the capacitor empties once as
@@ -50,7 +50,7 @@ void ComputeDampedOscillation(double& omega, double& current, int& currentDirect
 // is called and the step is still computed in full.
 void ComputeCriticalDischarge(double& current, int& currentDirection, double& chargeRatio,
                               int& plateCharge, int& currentLevel, int& markerPhase,
-                              const int& chargeLevel, const double& t, int& swapLock,
+                              const int& chargeLevel, const double& t, bool& swapLock,
                               ModelEnvironment& env);
 
 // Which procedure a step runs for the omega and beta it starts with (the
@@ -74,7 +74,7 @@ ModelChoice ChooseModel(double omega, double beta);
 void ComputeOscillationStep(double& omega, double& current, int& currentDirection,
                             double& chargeRatio, int& plateCharge, int& currentLevel,
                             int& markerPhase, double& period, const int& chargeLevel,
-                            const double& t, const int& polarity, double& graphU,
-                            double& graphI, int& swapLock, ModelEnvironment& env);
+                            const double& t, bool polarity, double& graphU,
+                            double& graphI, bool& swapLock, ModelEnvironment& env);
 
 } // namespace physics

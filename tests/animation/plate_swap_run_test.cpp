@@ -33,8 +33,10 @@ RunResult RunFromFullCharge(int v, int k, double dt)
     const int threshold = physics::SwapThresholdForSetting(v);
 
     double omega = 0, current = 0, chargeRatio = 0, period = 0, graphU = 0, graphI = 0;
-    int direction = 0, plateCharge = 0, currentLevel = 0, markerPhase = 0, swapLock = 0;
-    const int chargeLevel = 255, polarity = 0;
+    int direction = 0, plateCharge = 0, currentLevel = 0, markerPhase = 0;
+    bool swapLock = false;
+    const int chargeLevel = 255;
+    const bool polarity = false;
     physics::ModelEnvironment env(graphU, graphI);
     env.beta = beta;
     env.graphAmp = chargeLevel;

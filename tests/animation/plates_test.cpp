@@ -88,7 +88,7 @@ QColor Red(int q) { return QColor(255, 255 - q, 255 - q); }
 QColor Blue(int q) { return QColor(255 - q, 255 - q, 255); }
 
 // One oscillation step's plate display for a plate charge, as the loop computes its arguments.
-void Oscillate(Capacitor& c, int q, int swapLock = 0)
+void Oscillate(Capacitor& c, int q, bool swapLock = false)
 {
     const int n = q / 24, lines = q / 35;
     const QColor grey = q >= 120 ? QColor(255 - q, 255 - q, 255 - q)
@@ -99,7 +99,7 @@ void Oscillate(Capacitor& c, int q, int swapLock = 0)
                           current, swapLock, c.ctx);
 }
 
-void Charge(Capacitor& c, int level, int swapLock = 0)
+void Charge(Capacitor& c, int level, bool swapLock = false)
 {
     ShowChargingPlates(c.plates, level, level / 24, swapLock, c.ctx, platform::WindowBackground());
 }

@@ -163,7 +163,7 @@ TEST(Lesson, LoweringTheFrequencyReachesTheCriticalCase)
     const int top = platform::TopTwips(l.window.picup);
     for (int i = 0; i < 400; ++i) {
         l.Step(0.01);
-        ASSERT_EQ(l.window.state.swapLock, 1);
+        ASSERT_TRUE(l.window.state.swapLock);
         ASSERT_EQ(platform::TopTwips(l.window.picup), top) << "the plates never swap";
     }
     EXPECT_EQ(l.window.state.omega, 1.57);

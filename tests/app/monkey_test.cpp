@@ -426,7 +426,7 @@ void Monkey::ClickSwitch(platform::HotArea* area, const char* name)
         Expect(w.state.chargeLevel == expected && w.state.plateCharge == expected,
                std::string(name) + " started from charge " + std::to_string(w.state.chargeLevel) + "/" +
                    std::to_string(w.state.plateCharge) + " instead of " + std::to_string(expected));
-        Expect(w.state.polarity == (w.PlatesSwapped() ? 1 : 0), "the polarity does not match the plates");
+        Expect(w.state.polarity == w.PlatesSwapped(), "the polarity does not match the plates");
         lastRun_ = area == w.imgPow0 ? "pow" : "on";
         if (area == w.imgPow0) {
             chargeStart_ = lesson_->clock.Now();
@@ -724,8 +724,6 @@ void Monkey::CheckMarkersAndLevels()
     within(s.plateCharge, 0, 255, "plateCharge");
     within(s.coilFieldLevel, 0, 4, "coilFieldLevel");
     within(s.plateMarkerCount, 0, 10, "plateMarkerCount");
-    within(s.polarity, 0, 1, "polarity");
-    within(s.swapLock, 0, 1, "swapLock");
     within(platform::TwipsRect(w.picEenerg).width(), 0, kMaxElectricBar, "the electric bar's width");
     const QRect magnetic = platform::TwipsRect(w.picBenerg);
     Expect(magnetic.x() + magnetic.width() == kBarEndRunning || magnetic.x() + magnetic.width() == kBarEndAtRest,

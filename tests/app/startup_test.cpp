@@ -14,7 +14,7 @@ TEST(StartUp, StateRecordHoldsItsStartValues)
     EXPECT_FALSE(l.window.LoopActive());
     EXPECT_EQ(s.chargeLevel, 0);
     EXPECT_EQ(s.plateCharge, 0);
-    EXPECT_EQ(s.polarity, 0);
+    EXPECT_FALSE(s.polarity);
     EXPECT_EQ(s.sweepCount, 0);
     EXPECT_EQ(s.beta, 0);
     EXPECT_EQ(s.omega, 0);

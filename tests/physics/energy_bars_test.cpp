@@ -20,7 +20,7 @@ TEST(EnergyBars, FreeOscillationKeepsTheTotalWithinItsBand)
         const double rounding = 1 + (2.0 * L + 1) / L * 2135 / 255;
         for (int v : {2, 5, 7}) {
             const double w = v == 2 ? 3.14 / 10 : v == 5 ? 3.14 : 2 * 3.14;
-            for (int polarity : {0, 1}) {
+            for (bool polarity : {false, true}) {
                 for (int i = 0; i < 400; ++i) {
                     const double t = i * 0.013;
                     double omega = w, current, ratio, period, u, gi;

@@ -17,8 +17,9 @@ using physics::ModelEnvironment;
 struct LoopRun {
     double omega = 0, beta = 0, current = 0, chargeRatio = 0, period = 0;
     double graphU = 0, graphI = 0;
-    int currentDirection = 0, plateCharge = 0, currentLevel = 0, markerPhase = 0, swapLock = 0;
-    int chargeLevel = 255, polarity = 0;
+    int currentDirection = 0, plateCharge = 0, currentLevel = 0, markerPhase = 0;
+    int chargeLevel = 255;
+    bool polarity = false, swapLock = false;
     bool platesSwapped = false;
     int endRunCalls = 0;
 
@@ -87,7 +88,7 @@ TEST(OscillationRun, CriticalDischargeTakesOverAtEqualOmega)
                 ASSERT_EQ(run.plateCharge, static_cast<int>(std::floor(255 * e)));
                 ASSERT_EQ(run.currentLevel, falling);
                 ASSERT_EQ(run.markerPhase, swapped ? -falling : falling);
-                ASSERT_EQ(run.swapLock, 1);
+                ASSERT_TRUE(run.swapLock);
                 ASSERT_EQ(run.graphU, e * 255 / 255);
                 ASSERT_EQ(run.graphI, -run.beta * e * 255 / 255);
             }
@@ -111,7 +112,7 @@ TEST(OscillationRun, FrozenModelKeepsItsOutputsAndNeverEnds)
         EXPECT_EQ(run.markerPhase, before.markerPhase);
         EXPECT_EQ(run.chargeRatio, before.chargeRatio);
         EXPECT_EQ(run.graphI, before.graphI);
-        EXPECT_EQ(run.swapLock, 0);
+        EXPECT_FALSE(run.swapLock);
     }
     EXPECT_EQ(run.endRunCalls, 0);
 }
@@ -122,14 +123,15 @@ TEST(OscillationRun, DampedFrequencyEqualToBetaHandsOverInTheSameStep)
     // damped procedure: here sqrt(omega^2 - beta^2) comes out exactly beta.
     const double beta = 0.6240205520383647;
     double omega = 0.8824983278922011, current = 0, ratio = 0, period = 0, u = 0, i = 0;
-    int direction = 0, plate = 0, level = 0, marker = 0, swapLock = 0;
+    int direction = 0, plate = 0, level = 0, marker = 0;
+    bool swapLock = false;
     ModelEnvironment env(u, i);
     env.beta = beta;
     env.graphAmp = 255;
     physics::ComputeOscillationStep(omega, current, direction, ratio, plate, level, marker,
-                                    period, 255, 1.0, 0, u, i, swapLock, env);
+                                    period, 255, 1.0, false, u, i, swapLock, env);
     EXPECT_EQ(omega, beta);
-    EXPECT_EQ(swapLock, 1);
+    EXPECT_TRUE(swapLock);
     EXPECT_EQ(ratio, std::exp(-beta * 1.0));
     EXPECT_EQ(i, -beta * std::exp(-beta) * 255 / 255);
 }
@@ -162,7 +164,7 @@ TEST(OscillationRun, EndsJustAfterItsTimeLimitAndStillComputesTheStep)
     int direction = 0, plate = 0, level = 0, marker = 0;
     ModelEnvironment env(u, i);
     physics::ComputeDampedOscillation(omega, current, direction, ratio, plate, level, marker,
-                                      period, 255, 700.0, 0, u, i, env);
+                                      period, 255, 700.0, false, u, i, env);
     EXPECT_EQ(plate, static_cast<int>(std::floor(255 * std::fabs(std::cos(3.14 * 700.0)))));
 }
 

@@ -17,11 +17,11 @@ using physics::ModelEnvironment;
 struct Outputs {
     double omega = 0, current = 9, chargeRatio = 9, period = 0, graphU = 9, graphI = 9;
     int currentDirection = 9, plateCharge = -9, currentLevel = -999, markerPhase = -999;
-    int swapLock = 0;
+    bool swapLock = false;
 };
 
 // One damped step as the loop makes it: omega set afresh from the setting.
-Outputs DampedStep(double omega0, double beta, int chargeLevel, double t, int polarity)
+Outputs DampedStep(double omega0, double beta, int chargeLevel, double t, bool polarity)
 {
     Outputs o;
     o.omega = omega0;
@@ -37,7 +37,7 @@ Outputs DampedStep(double omega0, double beta, int chargeLevel, double t, int po
 
 // The model's formulas, computed independently with pi = 3.14.
 testing::AssertionResult MatchesClosedForm(const Outputs& o, double w0, double b, int L,
-                                           double t, int polarity)
+                                           double t, bool polarity)
 {
     const double w = std::sqrt(w0 * w0 - b * b);
     const double decay = std::exp(-b * t);
@@ -51,7 +51,7 @@ testing::AssertionResult MatchesClosedForm(const Outputs& o, double w0, double b
     if (o.omega != w || o.current != current || o.chargeRatio != ratio ||
         o.currentDirection != (current > 0 ? 1 : -1) || o.plateCharge != plate ||
         o.currentLevel != level || o.markerPhase != marker || o.period != 2 * 3.14 / w ||
-        o.graphU != ratio * L / 255 || o.graphI != current * L * w / 255 || o.swapLock != 0) {
+        o.graphU != ratio * L / 255 || o.graphI != current * L * w / 255 || o.swapLock) {
         return testing::AssertionFailure()
                << "t=" << t << " plate " << o.plateCharge << " vs " << plate << ", level "
                << o.currentLevel << " vs " << level << ", marker " << o.markerPhase << " vs "
@@ -68,7 +68,7 @@ TEST(OscillatorModel, FollowsClosedFormAtEverySettingFreeAndDamped)
     for (double w0 : frequencies) {
         for (double f : dampings) {
             for (int L : {255, 137, 1}) {
-                for (int polarity : {0, 1}) {
+                for (bool polarity : {false, true}) {
                     for (int i = 0; i <= 3000; ++i) {
                         const double t = i * 0.01;
                         const Outputs o = DampedStep(w0, w0 * f, L, t, polarity);
@@ -85,7 +85,7 @@ TEST(OscillatorModel, FollowsClosedFormAtEverySettingFreeAndDamped)
 
 TEST(OscillatorModel, StartsFromFullChargeWithNoCurrent)
 {
-    const Outputs o = DampedStep(3.14, 0, 255, 0.0, 0);
+    const Outputs o = DampedStep(3.14, 0, 255, 0.0, false);
     EXPECT_EQ(o.current, 0.0);
     EXPECT_EQ(o.currentDirection, -1); // a current of exactly 0 counts as negative
     EXPECT_EQ(o.chargeRatio, 1.0);
@@ -96,7 +96,7 @@ TEST(OscillatorModel, StartsFromFullChargeWithNoCurrent)
     EXPECT_EQ(o.graphI, 0.0);
 
     // Swapped plates: the charge starts reversed, its magnitude and the current do not.
-    const Outputs swapped = DampedStep(3.14, 0, 255, 0.0, 1);
+    const Outputs swapped = DampedStep(3.14, 0, 255, 0.0, true);
     EXPECT_EQ(swapped.chargeRatio, std::cos(3.14));
     EXPECT_NEAR(swapped.chargeRatio, -0.9999987, 1e-7);
     EXPECT_EQ(swapped.plateCharge, 255);
@@ -134,7 +134,7 @@ TEST(OscillatorModel, LevelsStayInRangeForAnyInput)
     for (int L : {-5, 256, 1000, INT_MAX, INT_MIN}) {
         for (double t : {-1000.0, -1.0, 0.0, 0.3, 7.0}) {
             for (double beta : {0.0, 1.57}) {
-                for (int polarity : {0, 1}) {
+                for (bool polarity : {false, true}) {
                     const Outputs o = DampedStep(3.14, beta, L, t, polarity);
                     EXPECT_GE(o.plateCharge, 0);
                     EXPECT_LE(o.plateCharge, 255);

@@ -53,8 +53,9 @@ void OscillationLoop::Run()
     tRunStart = w_.GetClock().Now();
     w_.state.clockAngle = 0;
     tPeriodStart = w_.GetClock().Now();
-    tRun = tPeriod = period = 0;
-    currentLevel = currentDirection = markerPhase = 0;
+    tRun = tPeriod = 0;
+    // The charge ratio stays from the last run: a first step that computes nothing shows it.
+    model_.currentLevel = model_.currentDirection = model_.markerPhase = 0;
     swapWatch = {};
     markerGroup = previousGroup = 0;
     BeginStep();
@@ -75,23 +76,38 @@ void OscillationLoop::BeginStep()
     tRun = now - tRunStart;
     tPeriod = now - tPeriodStart;
 
-    physics::ModelEnvironment env(s.graphU, s.graphI);
-    env.beta = s.beta;
-    env.graphAmp = s.graphAmp;
-    env.platesSwapped = w_.PlatesSwapped();
-    env.endRun = [this] {
+    physics::OscillatorInput in;
+    in.omega0 = s.omega;
+    in.beta = s.beta;
+    in.t = tRun;
+    in.chargeLevel = s.chargeLevel;
+    in.graphAmp = s.graphAmp;
+    in.polarity = s.polarity;
+    in.platesSwapped = w_.PlatesSwapped();
+    // Other handlers move these between steps (a charging, a reset, a swap): a step that
+    // computes nothing must leave them as they now stand.
+    model_.current = s.current;
+    model_.plateCharge = s.plateCharge;
+    model_.graphU = s.graphU;
+    model_.graphI = s.graphI;
+    model_.swapLock = s.swapLock;
+    model_ = physics::ComputeOscillationStep(in, model_);
+    s.omega = model_.omega;
+    s.current = model_.current;
+    s.plateCharge = model_.plateCharge;
+    s.graphU = model_.graphU;
+    s.graphI = model_.graphI;
+    s.swapLock = model_.swapLock;
+    if (model_.timeLimitPassed) {
         w_.RestoreIdleControls();
-        w_.state.runState = RunState::Idle;
-    };
-    physics::ComputeOscillationStep(s.omega, s.current, currentDirection, chargeRatio, s.plateCharge,
-                                    currentLevel, markerPhase, period, s.chargeLevel, tRun, s.polarity, s.graphU,
-                                    s.graphI, s.swapLock, env);
+        s.runState = RunState::Idle;
+    }
 
     const int x = s.plateCharge;
     plusColour = animation::PlusColour(x);
     minusColour = animation::MinusColour(x);
     chargeGrey = animation::ChargeGrey(x, platform::WindowBackground());
-    const double volts = chargeRatio * s.chargeLevel * 60 / 255;
+    const double volts = model_.chargeRatio * s.chargeLevel * 60 / 255;
     instruments::MoveVoltmeterNeedle(*w_.picvolt->Drawing(), w_.voltmeterNeedle, volts);
 
     Yield([this] { AfterYield(); });
@@ -107,13 +123,13 @@ void OscillationLoop::AfterYield()
     // Plates, and their swap near a zero of the charge
     w_.picup->SetBackColor(plusColour);
     w_.picdown->SetBackColor(minusColour);
-    if (swapWatch.Step(s.plateCharge, swapThreshold, chargeRatio, currentDirection, s.swapLock))
+    if (swapWatch.Step(s.plateCharge, swapThreshold, model_.chargeRatio, model_.currentDirection, s.swapLock))
         w_.SwapPlateBoxes();
     s.plateMarkerCount = physics::Int(s.plateCharge / 24.0);
 
-    const double amps = currentLevel * 60.0 / 255;
+    const double amps = model_.currentLevel * 60.0 / 255;
     instruments::MoveAmmeterNeedle(*w_.picamp->Drawing(), w_.ammeterNeedle, amps);
-    const int c = std::abs(currentLevel);
+    const int c = std::abs(model_.currentLevel);
 
     if (s.beta != 0)
         w_.Picture2->SetBackColor(platform::Rgb(255, 255, 255 - c));
@@ -126,18 +142,18 @@ void OscillationLoop::AfterYield()
     animation::ShowOscillationPlates(plates, plusColour, minusColour, chargeGrey, s.plateMarkerCount, fieldColour,
                                      s.coilFieldLevel, lineCount, s.current, s.swapLock, FieldsOf(w_));
 
-    markerGroup = physics::OscillationMarkerGroup(markerPhase);
+    markerGroup = physics::OscillationMarkerGroup(model_.markerPhase);
     wireColour = animation::WireColour(c);
     animation::PaintCircuitWires(CircuitStrips(w_), wireColour);
     animation::ShowCircuitMarkers(w_.tok, markerGroup, wireColour, previousGroup);
     previousGroup = markerGroup;
 
-    period = 2 * physics::kProgramPi / s.omega;
+    const double period = 2 * physics::kProgramPi / s.omega;
     instruments::MoveClockHand(*w_.picclock->Drawing(), -s.omega * tPeriod, s.clockAngle);
     if (tPeriod >= period)
         tPeriodStart = w_.GetClock().Now();
 
-    platform::SetWidthTwips(w_.picEenerg, physics::ElectricBarWidth(chargeRatio, s.chargeLevel));
+    platform::SetWidthTwips(w_.picEenerg, physics::ElectricBarWidth(model_.chargeRatio, s.chargeLevel));
     if (s.chargeLevel != 0) {
         const int left = physics::MagneticBarLeft(c, s.chargeLevel);
         platform::SetLeftTwips(w_.picBenerg, left);

@@ -67,7 +67,7 @@ void OscillationLoop::BeginStep()
     const int v = w_.Slider1->Value();
     swapThreshold = physics::SwapThresholdForSetting(v);
     s.omega = physics::OmegaForSetting(v, physics::kProgramPi);
-    s.graphIScale = physics::GraphIScaleForSetting(v);
+    s.trace.graphIScale = physics::GraphIScaleForSetting(v);
     if (s.runState != RunState::Oscillating) {
         EndOfRun();
         return;
@@ -159,11 +159,8 @@ void OscillationLoop::AfterYield()
         platform::SetLeftTwips(w_.picBenerg, left);
         platform::SetWidthTwips(w_.picBenerg, kScaleZeroRunning - left);
 
-        instruments::AdvanceGraphSweep(*w_.picGr->Drawing(), tRun, s.sweepSeconds, s.sweepCount, s.sweepTime,
-                                       s.lastX, s.graphX0);
-        instruments::PlotGraphPoint(*w_.picGr->Drawing(), {w_.imgU, w_.imgI}, s.graphI, s.graphU, s.sweepTime,
-                                    s.graphX0, s.graphU0, s.graphI0, s.graphTScale, s.graphUScale, s.graphIScale,
-                                    s.omega, s.lastX, s.lastYU, s.lastYI);
+        instruments::AdvanceGraphSweep(*w_.picGr->Drawing(), tRun, s.trace);
+        instruments::PlotGraphPoint(*w_.picGr->Drawing(), {w_.imgU, w_.imgI}, s.graphU, s.graphI, s.omega, s.trace);
     }
     AtNextFrame([this] { BeginStep(); });
 }

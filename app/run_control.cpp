@@ -18,8 +18,8 @@ void Form21::imgPow_Click()
     FinishStaleLoops();
     Command5->setEnabled(false);
     state.stopped = false;
-    platform::MoveTwips(imgU, platform::LeftTwips(imgU), state.graphU0);
-    platform::MoveTwips(imgI, platform::LeftTwips(imgI), state.graphI0);
+    platform::MoveTwips(imgU, platform::LeftTwips(imgU), state.trace.graphU0);
+    platform::MoveTwips(imgI, platform::LeftTwips(imgI), state.trace.graphI0);
     ClearDrawing(picGr);
     imgOn1->setEnabled(false);
     ClearDrawing(picamp);
@@ -53,8 +53,8 @@ void Form21::imgOn_Click()
     Command5->setEnabled(false);
     state.stopped = false;
     ClearDrawing(picGr);
-    platform::SetLeftTwips(imgI, state.graphX0);
-    platform::SetLeftTwips(imgU, state.graphX0);
+    platform::SetLeftTwips(imgI, state.trace.graphX0);
+    platform::SetLeftTwips(imgU, state.trace.graphX0);
     imgPow0->setEnabled(false);
     state.graphAmp = state.chargeLevel;
     if (ResistorIn())
@@ -89,10 +89,10 @@ void Form21::imgKey_Click()
 
 void Form21::RestoreIdleControls()
 {
-    state.sweepCount = 0;
-    state.lastX = state.graphX0;
+    state.trace.sweepCount = 0;
+    state.trace.Restart();
     // The next run's trace starts at the left edge of the graph, not left of its box.
-    state.sweepTime = 0;
+    state.trace.sweepTime = 0;
     state.stopped = true;
     imgOn1->setEnabled(true);
     imgPow0->setEnabled(true);
@@ -130,11 +130,9 @@ void Form21::cmdSbros_Click()
 void Form21::ClearCircuitState(int& charge)
 {
     ClearDrawing(picGr);
-    platform::MoveTwips(imgU, state.graphX0, state.graphU0);
-    platform::MoveTwips(imgI, state.graphX0, state.graphI0);
-    state.lastX = state.graphX0;
-    state.lastYU = state.graphU0;
-    state.lastYI = state.graphI0;
+    platform::MoveTwips(imgU, state.trace.graphX0, state.trace.graphU0);
+    platform::MoveTwips(imgI, state.trace.graphX0, state.trace.graphI0);
+    state.trace.RestartAtOrigin();
     for (int i = 0; i <= 10; ++i) {
         Plus1(i)->SetVisible(false);
         Minus1(i)->SetVisible(false);

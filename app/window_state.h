@@ -7,6 +7,7 @@
 #include <ostream>
 
 #include "fields/field_tables.h"
+#include "instruments/graph_trace.h"
 
 namespace app {
 
@@ -43,14 +44,7 @@ struct WindowState {
     double clockAngle = 0; // rad
 
     // Graph
-    int graphX0 = 0, graphU0 = 0, graphI0 = 0;  // twips in the graph box
-    int graphTScale = 0;                        // twips per second
-    int graphUScale = 0;                        // twips per unit of graphU
-    int graphIScale = 0;
-    double lastX = 0, lastYU = 0, lastYI = 0;   // twips
-    int sweepSeconds = 0;
-    int sweepCount = 0;
-    double sweepTime = 0;  // s
+    instruments::GraphTrace trace;
     double dragOffsetX = 0;
     qint32 dragOffsetY = 0;
 

@@ -598,7 +598,7 @@ void Monkey::Exit()
     Note("Command1");
     Expect(!w.LoopActive(), "a loop runs on after Выход");
     auto snapshot = [&w] {
-        return std::make_tuple(w.state.chargeLevel, w.state.plateCharge, w.state.clockAngle, w.state.sweepTime,
+        return std::make_tuple(w.state.chargeLevel, w.state.plateCharge, w.state.clockAngle, w.state.trace.sweepTime,
                                Inspect(w.tok).first, Inspect(w.tokpow).first, w.voltmeterNeedle.tip,
                                w.ammeterNeedle.tip);
     };

@@ -15,14 +15,14 @@ TEST(StartUp, StateRecordHoldsItsStartValues)
     EXPECT_EQ(s.chargeLevel, 0);
     EXPECT_EQ(s.plateCharge, 0);
     EXPECT_FALSE(s.polarity);
-    EXPECT_EQ(s.sweepCount, 0);
+    EXPECT_EQ(s.trace.sweepCount, 0);
     EXPECT_EQ(s.beta, 0);
     EXPECT_EQ(s.omega, 0);
-    EXPECT_EQ(s.graphX0, 420);
-    EXPECT_EQ(s.lastX, 420);
-    EXPECT_EQ(s.lastYU, 1260);
-    EXPECT_EQ(s.lastYI, 3570);
-    EXPECT_EQ(s.sweepSeconds, 15);
+    EXPECT_EQ(s.trace.graphX0, 420);
+    EXPECT_EQ(s.trace.lastX, 420);
+    EXPECT_EQ(s.trace.lastYU, 1260);
+    EXPECT_EQ(s.trace.lastYI, 3570);
+    EXPECT_EQ(s.trace.sweepSeconds, 15);
     // The field tables, with their unused tails at zero
     EXPECT_EQ(s.capFieldAspect[0], 15);
     EXPECT_EQ(s.capFieldAspect[7], 1.1);

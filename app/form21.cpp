@@ -12,7 +12,6 @@
 #include "app/layout_helpers.h"
 #include "app/loops.h"
 #include "fields/coil_field.h"
-#include "fields/field_tables.h"
 #include "platform/accessibility.h"
 #include "platform/focus_mark.h"
 #include "physics/arithmetic.h"
@@ -149,11 +148,6 @@ void Form21::StartUp()
     Label4->SetBackColor(platform::WindowBackground());
     picleft[0]->SetBackColor(platform::WindowBackground());
     picright[4]->SetBackColor(platform::WindowBackground());
-    state.capFieldAspect = fields::StartCapFieldAspect();
-    state.capFieldRadius = fields::StartCapFieldRadius();
-    state.capFieldX = fields::StartCapFieldX();
-    state.coilFieldRightX = fields::StartCoilFieldRightX();
-    state.coilFieldLeftX = fields::StartCoilFieldLeftX();
     Label1->SetVisible(false);
     picGr->hide();
     state.trace.graphX0 = 420;

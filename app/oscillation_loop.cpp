@@ -23,15 +23,7 @@ constexpr int kScaleZeroRunning = 5690;  // twips in the energy frame: the magne
 
 animation::FieldContext FieldsOf(Form21& w)
 {
-    return animation::FieldContext{w.Drawing(),
-                                   platform::TopTwips(w.picup),
-                                   w.Slider1->Value(),
-                                   w.ResistorIn(),
-                                   &w.state.capFieldAspect,
-                                   &w.state.capFieldRadius,
-                                   &w.state.capFieldX,
-                                   &w.state.coilFieldLeftX,
-                                   &w.state.coilFieldRightX};
+    return animation::FieldContext{w.Drawing(), {platform::TopTwips(w.picup), w.Slider1->Value(), w.ResistorIn()}};
 }
 
 std::vector<platform::Container*> CircuitStrips(Form21& w)
@@ -139,8 +131,9 @@ void OscillationLoop::AfterYield()
 
     animation::Plates plates{w_.picup, w_.picdown, &w_.Plus1, &w_.Minus1};
     const int lineCount = physics::Int(s.plateCharge / 35.0);
-    animation::ShowOscillationPlates(plates, plusColour, minusColour, chargeGrey, s.plateMarkerCount, fieldColour,
-                                     s.coilFieldLevel, lineCount, s.current, s.swapLock, FieldsOf(w_));
+    const animation::OscillationView view{plusColour,  minusColour,      chargeGrey, s.plateMarkerCount, lineCount,
+                                          fieldColour, s.coilFieldLevel, s.current,  s.swapLock};
+    animation::ShowOscillationPlates(plates, view, FieldsOf(w_));
 
     markerGroup = physics::OscillationMarkerGroup(model_.markerPhase);
     wireColour = animation::WireColour(c);
@@ -183,7 +176,7 @@ void OscillationLoop::EndOfRun()
     s.chargeLevel = s.plateCharge;
     s.polarity = w_.PlatesSwapped();
     s.coilFieldLevel = 3;
-    fields::EraseCoilField(*w_.Drawing(), s.coilFieldLeftX, s.coilFieldRightX);
+    fields::EraseCoilField(*w_.Drawing());
 }
 
 void OscillationLoop::FinishIfStale()

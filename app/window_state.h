@@ -1,12 +1,11 @@
 #pragma once
-// The window's one state record: the switch position, the circuit, the charge, what the
-// instruments and the graph show, and the tables the field drawings are made from.
+// The window's one state record: the switch position, the circuit, the charge, and what the
+// instruments and the graph show.
 //
 // A field that start-up does not set holds 0 until it is set.
 #include <QtGlobal>
 #include <ostream>
 
-#include "fields/field_tables.h"
 #include "instruments/graph_trace.h"
 
 namespace app {
@@ -47,13 +46,6 @@ struct WindowState {
     instruments::GraphTrace trace;
     double dragOffsetX = 0;
     qint32 dragOffsetY = 0;
-
-    // Field-drawing tables
-    fields::CapAspectTable capFieldAspect{};
-    fields::CapRadiusTable capFieldRadius{};
-    fields::CapTipTable capFieldX{};
-    fields::CoilTipTable coilFieldLeftX{};
-    fields::CoilTipTable coilFieldRightX{};
 };
 
 }  // namespace app

@@ -22,9 +22,9 @@ constexpr double kTipY = 3600;
 constexpr int kUpperTop = 3000;    // twips: picup on top, field points down
 constexpr int kSwappedTop = 3990;  // twips: picup moved to the lower plate's place
 
-const fields::CapAspectTable kAspect = fields::StartCapFieldAspect();
-const fields::CapRadiusTable kRadius = fields::StartCapFieldRadius();
-const fields::CapTipTable kTips = fields::StartCapFieldX();
+constexpr const fields::CapAspectTable& kAspect = fields::kCapFieldAspect;
+constexpr const fields::CapRadiusTable& kRadius = fields::kCapFieldRadius;
+constexpr const fields::CapTipTable& kTips = fields::kCapFieldX;
 
 double Rad(double degrees) { return degrees * 6.28 / 360.0; }
 double HalfWidth(int j) { return kRadius[j] / kAspect[j]; }
@@ -32,7 +32,7 @@ double HalfWidth(int j) { return kRadius[j] / kAspect[j]; }
 void Call(platform::Surface& s, const QColor& c, int count, int picupTop, bool swapLock = false,
           int slider1 = 4, bool resistorIn = false)
 {
-    fields::DrawCapacitorField(s, c, count, swapLock, picupTop, slider1, resistorIn, kAspect, kRadius, kTips);
+    fields::DrawCapacitorField(s, c, count, swapLock, {picupTop, slider1, resistorIn});
 }
 
 // An arrowhead drawn from its formula; barbSide +1 puts the barbs below the tip.

@@ -131,8 +131,15 @@ void OscillationLoop::AfterYield()
 
     animation::Plates plates{w_.picup, w_.picdown, &w_.Plus1, &w_.Minus1};
     const int lineCount = physics::Int(s.plateCharge / 35.0);
-    const animation::OscillationView view{plusColour,  minusColour,      chargeGrey, s.plateMarkerCount, lineCount,
-                                          fieldColour, s.coilFieldLevel, s.current,  s.swapLock};
+    const animation::OscillationView view{.plusColour = plusColour,
+                                          .minusColour = minusColour,
+                                          .chargeGrey = chargeGrey,
+                                          .pairIndex = s.plateMarkerCount,
+                                          .lineCount = lineCount,
+                                          .fieldColour = fieldColour,
+                                          .coilFieldLevel = s.coilFieldLevel,
+                                          .current = s.current,
+                                          .swapLock = s.swapLock};
     animation::ShowOscillationPlates(plates, view, FieldsOf(w_));
 
     markerGroup = physics::OscillationMarkerGroup(model_.markerPhase);

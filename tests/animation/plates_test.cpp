@@ -90,8 +90,8 @@ void Oscillate(Capacitor& c, int q, bool swapLock = false)
                         : q >= 20 ? QColor(130, 130, 130) : platform::WindowBackground();
     const double current = 0.3;
     const int coilLevel = 3;  // rings 0..3 around each coil end
-    ShowOscillationPlates(c.plates, {Red(q), Blue(q), grey, n, lines, QColor(130, 130, 130), coilLevel, current, swapLock},
-                          c.ctx);
+    const OscillationView view{Red(q), Blue(q), grey, n, lines, QColor(130, 130, 130), coilLevel, current, swapLock};
+    ShowOscillationPlates(c.plates, view, c.ctx);
 }
 
 void Charge(Capacitor& c, int level, bool swapLock = false)

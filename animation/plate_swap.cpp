@@ -2,13 +2,13 @@
 
 namespace animation {
 
-bool ShouldSwapPlates(int plateCharge, int swapThreshold, bool chargeChangedSign, int swapLock)
+bool ShouldSwapPlates(int plateCharge, int swapThreshold, bool chargeChangedSign, bool swapLock)
 {
-    return (plateCharge < swapThreshold || chargeChangedSign) && swapLock == 0;
+    return (plateCharge < swapThreshold || chargeChangedSign) && !swapLock;
 }
 
 bool PlateSwapWatch::Step(int plateCharge, int swapThreshold, double chargeRatio, int currentDirection,
-                          int& swapLock)
+                          bool& swapLock)
 {
     const int sign = chargeRatio > 0 ? 1 : chargeRatio < 0 ? -1 : 0;
     const bool changed = sign != 0 && lastSign_ != 0 && sign != lastSign_;
@@ -16,9 +16,9 @@ bool PlateSwapWatch::Step(int plateCharge, int swapThreshold, double chargeRatio
         lastSign_ = sign;
     const bool swap = ShouldSwapPlates(plateCharge, swapThreshold, changed, swapLock);
     if (swap)
-        swapLock = 1;
+        swapLock = true;
     if (currentDirection != lastDirection_)
-        swapLock = 0;
+        swapLock = false;
     lastDirection_ = currentDirection;
     return swap;
 }

@@ -12,8 +12,8 @@ namespace animation {
 
 // True when the plates should swap now: the charge is below the threshold or has changed sign
 // since the last step, and no swap has happened since the current last changed direction
-// (swapLock 0).
-bool ShouldSwapPlates(int plateCharge, int swapThreshold, bool chargeChangedSign, int swapLock);
+// (swapLock clear).
+bool ShouldSwapPlates(int plateCharge, int swapThreshold, bool chargeChangedSign, bool swapLock);
 
 // Follows the charge and the current from one oscillation step to the next; starts afresh with
 // each run.
@@ -21,7 +21,7 @@ class PlateSwapWatch {
 public:
     // One step: true when the plate boxes swap now; then swapLock is set. swapLock is cleared
     // when the current has turned since the last step (the first step of a run always does).
-    bool Step(int plateCharge, int swapThreshold, double chargeRatio, int currentDirection, int& swapLock);
+    bool Step(int plateCharge, int swapThreshold, double chargeRatio, int currentDirection, bool& swapLock);
 
 private:
     int lastSign_ = 0;       // of the charge at the last step where it was not zero

@@ -32,15 +32,14 @@ void ColourPair(Plates& plates, int i, const QColor& plus, const QColor& minus)
         m->SetBackColor(minus);
 }
 
-void DrawCapacitor(const FieldContext& ctx, const QColor& colour, const int& count, const int& swapLock)
+void DrawCapacitor(const FieldContext& ctx, const QColor& colour, int count, bool swapLock)
 {
-    fields::DrawCapacitorField(*ctx.window, colour, count, swapLock, ctx.picupTop, ctx.slider1,
-                               ctx.resistorIn, *ctx.capFieldAspect, *ctx.capFieldRadius, *ctx.capFieldX);
+    fields::DrawCapacitorField(*ctx.window, colour, count, swapLock, ctx.capacitor);
 }
 
 }  // namespace
 
-void ShowChargingPlates(Plates& plates, const int& level, const int& lastPair, const int& swapLock,
+void ShowChargingPlates(Plates& plates, int level, int lastPair, bool swapLock,
                         const FieldContext& ctx, QColor background)
 {
     const int q = std::clamp(level, 0, kFullLevel);
@@ -69,20 +68,16 @@ void ShowChargingPlates(Plates& plates, const int& level, const int& lastPair, c
     DrawCapacitor(ctx, ChargeGrey(q, background), lines, swapLock);
 }
 
-void ShowOscillationPlates(Plates& plates, const QColor& plusColour, const QColor& minusColour,
-                           const QColor& chargeGrey, const int& pairIndex, const QColor& fieldColour,
-                           const int& coilFieldLevel, const int& lineCount, const double& current,
-                           const int& swapLock, const FieldContext& ctx)
+void ShowOscillationPlates(Plates& plates, const OscillationView& view, const FieldContext& ctx)
 {
-    DrawCapacitor(ctx, chargeGrey, lineCount, swapLock);
-    fields::DrawCoilField(*ctx.window, fieldColour, coilFieldLevel, current, *ctx.coilFieldLeftX,
-                          *ctx.coilFieldRightX);
+    DrawCapacitor(ctx, view.chargeGrey, view.lineCount, view.swapLock);
+    fields::DrawCoilField(*ctx.window, view.fieldColour, view.coilFieldLevel, view.current);
 
-    const int n = std::clamp(pairIndex, 0, kLastPair);
+    const int n = std::clamp(view.pairIndex, 0, kLastPair);
     for (int i = 0; i <= n; ++i)
         SetPair(plates, i, true);
     for (int i = 0; i <= n; ++i)
-        ColourPair(plates, i, plusColour, minusColour);
+        ColourPair(plates, i, view.plusColour, view.minusColour);
     // A charge below one pair's worth shows no marker at all.
     if (n == 0)
         SetPair(plates, 0, false);

@@ -61,14 +61,11 @@ void ChargingLoop::AfterYield()
     instruments::MoveAmmeterNeedle(*w_.picamp->Drawing(), w_.ammeterNeedle, 60 * a / 255);
     platform::SetWidthTwips(w_.picEenerg, physics::ChargingBarWidth(s.chargeLevel));
 
-    instruments::AdvanceGraphSweep(*w_.picGr->Drawing(), t, s.sweepSeconds, s.sweepCount, s.sweepTime, s.lastX,
-                                   s.graphX0);
+    instruments::AdvanceGraphSweep(*w_.picGr->Drawing(), t, s.trace);
     s.graphI = a / 60;
     s.graphU = s.chargeLevel / 255.0;
-    if (s.stopped != 1)
-        instruments::PlotGraphPoint(*w_.picGr->Drawing(), {w_.imgU, w_.imgI}, s.graphI, s.graphU, s.sweepTime,
-                                    s.graphX0, s.graphU0, s.graphI0, s.graphTScale, s.graphUScale, s.graphIScale,
-                                    s.omega, s.lastX, s.lastYU, s.lastYI);
+    if (!s.stopped)
+        instruments::PlotGraphPoint(*w_.picGr->Drawing(), {w_.imgU, w_.imgI}, s.graphU, s.graphI, s.omega, s.trace);
     AtNextFrame([this] { BeginStep(); });
 }
 

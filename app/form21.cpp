@@ -12,7 +12,6 @@
 #include "app/layout_helpers.h"
 #include "app/loops.h"
 #include "fields/coil_field.h"
-#include "fields/field_tables.h"
 #include "platform/accessibility.h"
 #include "platform/focus_mark.h"
 #include "physics/arithmetic.h"
@@ -149,23 +148,16 @@ void Form21::StartUp()
     Label4->SetBackColor(platform::WindowBackground());
     picleft[0]->SetBackColor(platform::WindowBackground());
     picright[4]->SetBackColor(platform::WindowBackground());
-    state.capFieldAspect = fields::StartCapFieldAspect();
-    state.capFieldRadius = fields::StartCapFieldRadius();
-    state.capFieldX = fields::StartCapFieldX();
-    state.coilFieldRightX = fields::StartCoilFieldRightX();
-    state.coilFieldLeftX = fields::StartCoilFieldLeftX();
     Label1->SetVisible(false);
     picGr->hide();
-    state.graphX0 = 420;
-    state.graphU0 = 1260;
-    state.graphI0 = 3570;
-    state.graphTScale = 300;
-    state.graphUScale = 900;
-    state.sweepSeconds = 15;
-    state.sweepTime = 0;
-    state.lastX = state.graphX0;
-    state.lastYU = state.graphU0;
-    state.lastYI = state.graphI0;
+    state.trace.graphX0 = 420;
+    state.trace.graphU0 = 1260;
+    state.trace.graphI0 = 3570;
+    state.trace.graphTScale = 300;
+    state.trace.graphUScale = 900;
+    state.trace.sweepSeconds = 15;
+    state.trace.sweepTime = 0;
+    state.trace.RestartAtOrigin();
 
     // What the window and the dials paint when they are first shown.
     PaintWindow();

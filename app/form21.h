@@ -18,6 +18,9 @@ namespace app {
 class OscillationLoop;
 class ChargingLoop;
 
+// The switch's lever: up at rest, down onto the source's contact, or down onto the coil's.
+enum class SwitchPosition { Raised, Source, Coil };
+
 // Fonts, style and names the whole program shares; called once before the window is made.
 void PrepareApplication(QApplication& app);
 
@@ -83,6 +86,8 @@ public:
     void HidePlateCharges();
     void HideCurrentMarkers();
     void RestoreIdleControls();
+    void DrawSwitchAt(SwitchPosition position);
+    void EnableControlsFor(RunState runState);
     void ClearCircuitState(int& charge);
     void FinishStaleLoops();  // a loop whose run was ended finishes before another starts
     void UpdateCircuitParameters();

@@ -10,6 +10,7 @@
 
 #include "animation/plates.h"
 #include "app/loop_steps.h"
+#include "physics/oscillator.h"
 
 namespace app {
 
@@ -24,8 +25,6 @@ public:
     // If the loop waits for its next step and the run state is no longer oscillating, end it now.
     void FinishIfStale();
 
-    double chargeRatio = 0;  // the caller's variable that the model fills
-
 private:
     void BeginStep();
     void AfterYield();
@@ -33,9 +32,9 @@ private:
 
     Form21& w_;
 
-    double tRunStart = 0, tPeriodStart = 0, tRun = 0, tPeriod = 0, period = 0;
+    double tRunStart = 0, tPeriodStart = 0, tRun = 0, tPeriod = 0;
     int swapThreshold = 0;
-    int currentLevel = 0, currentDirection = 0, markerPhase = 0;
+    physics::OscillatorOutput model_;  // the last step's outputs
     animation::PlateSwapWatch swapWatch;
     int markerGroup = 0, previousGroup = 0;
     QColor plusColour, minusColour, chargeGrey, fieldColour, wireColour;

@@ -23,15 +23,7 @@ constexpr int kScaleZeroRunning = 5690;  // twips in the energy frame: the magne
 
 animation::FieldContext FieldsOf(Form21& w)
 {
-    return animation::FieldContext{w.Drawing(),
-                                   platform::TopTwips(w.picup),
-                                   w.Slider1->Value(),
-                                   w.ResistorIn(),
-                                   &w.state.capFieldAspect,
-                                   &w.state.capFieldRadius,
-                                   &w.state.capFieldX,
-                                   &w.state.coilFieldLeftX,
-                                   &w.state.coilFieldRightX};
+    return animation::FieldContext{w.Drawing(), {platform::TopTwips(w.picup), w.Slider1->Value(), w.ResistorIn()}};
 }
 
 std::vector<platform::Container*> CircuitStrips(Form21& w)
@@ -53,8 +45,9 @@ void OscillationLoop::Run()
     tRunStart = w_.GetClock().Now();
     w_.state.clockAngle = 0;
     tPeriodStart = w_.GetClock().Now();
-    tRun = tPeriod = period = 0;
-    currentLevel = currentDirection = markerPhase = 0;
+    tRun = tPeriod = 0;
+    // The charge ratio stays from the last run: a first step that computes nothing shows it.
+    model_.currentLevel = model_.currentDirection = model_.markerPhase = 0;
     swapWatch = {};
     markerGroup = previousGroup = 0;
     BeginStep();
@@ -66,7 +59,7 @@ void OscillationLoop::BeginStep()
     const int v = w_.Slider1->Value();
     swapThreshold = physics::SwapThresholdForSetting(v);
     s.omega = physics::OmegaForSetting(v, physics::kProgramPi);
-    s.graphIScale = physics::GraphIScaleForSetting(v);
+    s.trace.graphIScale = physics::GraphIScaleForSetting(v);
     if (s.runState != RunState::Oscillating) {
         EndOfRun();
         return;
@@ -75,23 +68,38 @@ void OscillationLoop::BeginStep()
     tRun = now - tRunStart;
     tPeriod = now - tPeriodStart;
 
-    physics::ModelEnvironment env(s.graphU, s.graphI);
-    env.beta = s.beta;
-    env.graphAmp = s.graphAmp;
-    env.platesSwapped = w_.PlatesSwapped();
-    env.endRun = [this] {
+    physics::OscillatorInput in;
+    in.omega0 = s.omega;
+    in.beta = s.beta;
+    in.t = tRun;
+    in.chargeLevel = s.chargeLevel;
+    in.graphAmp = s.graphAmp;
+    in.polarity = s.polarity;
+    in.platesSwapped = w_.PlatesSwapped();
+    // Other handlers move these between steps (a charging, a reset, a swap): a step that
+    // computes nothing must leave them as they now stand.
+    model_.current = s.current;
+    model_.plateCharge = s.plateCharge;
+    model_.graphU = s.graphU;
+    model_.graphI = s.graphI;
+    model_.swapLock = s.swapLock;
+    model_ = physics::ComputeOscillationStep(in, model_);
+    s.omega = model_.omega;
+    s.current = model_.current;
+    s.plateCharge = model_.plateCharge;
+    s.graphU = model_.graphU;
+    s.graphI = model_.graphI;
+    s.swapLock = model_.swapLock;
+    if (model_.timeLimitPassed) {
         w_.RestoreIdleControls();
-        w_.state.runState = RunState::Idle;
-    };
-    physics::ComputeOscillationStep(s.omega, s.current, currentDirection, chargeRatio, s.plateCharge,
-                                    currentLevel, markerPhase, period, s.chargeLevel, tRun, s.polarity, s.graphU,
-                                    s.graphI, s.swapLock, env);
+        s.runState = RunState::Idle;
+    }
 
     const int x = s.plateCharge;
     plusColour = animation::PlusColour(x);
     minusColour = animation::MinusColour(x);
     chargeGrey = animation::ChargeGrey(x, platform::WindowBackground());
-    const double volts = chargeRatio * s.chargeLevel * 60 / 255;
+    const double volts = model_.chargeRatio * s.chargeLevel * 60 / 255;
     instruments::MoveVoltmeterNeedle(*w_.picvolt->Drawing(), w_.voltmeterNeedle, volts);
 
     Yield([this] { AfterYield(); });
@@ -107,13 +115,13 @@ void OscillationLoop::AfterYield()
     // Plates, and their swap near a zero of the charge
     w_.picup->SetBackColor(plusColour);
     w_.picdown->SetBackColor(minusColour);
-    if (swapWatch.Step(s.plateCharge, swapThreshold, chargeRatio, currentDirection, s.swapLock))
+    if (swapWatch.Step(s.plateCharge, swapThreshold, model_.chargeRatio, model_.currentDirection, s.swapLock))
         w_.SwapPlateBoxes();
     s.plateMarkerCount = physics::Int(s.plateCharge / 24.0);
 
-    const double amps = currentLevel * 60.0 / 255;
+    const double amps = model_.currentLevel * 60.0 / 255;
     instruments::MoveAmmeterNeedle(*w_.picamp->Drawing(), w_.ammeterNeedle, amps);
-    const int c = std::abs(currentLevel);
+    const int c = std::abs(model_.currentLevel);
 
     if (s.beta != 0)
         w_.Picture2->SetBackColor(platform::Rgb(255, 255, 255 - c));
@@ -123,31 +131,36 @@ void OscillationLoop::AfterYield()
 
     animation::Plates plates{w_.picup, w_.picdown, &w_.Plus1, &w_.Minus1};
     const int lineCount = physics::Int(s.plateCharge / 35.0);
-    animation::ShowOscillationPlates(plates, plusColour, minusColour, chargeGrey, s.plateMarkerCount, fieldColour,
-                                     s.coilFieldLevel, lineCount, s.current, s.swapLock, FieldsOf(w_));
+    const animation::OscillationView view{.plusColour = plusColour,
+                                          .minusColour = minusColour,
+                                          .chargeGrey = chargeGrey,
+                                          .pairIndex = s.plateMarkerCount,
+                                          .lineCount = lineCount,
+                                          .fieldColour = fieldColour,
+                                          .coilFieldLevel = s.coilFieldLevel,
+                                          .current = s.current,
+                                          .swapLock = s.swapLock};
+    animation::ShowOscillationPlates(plates, view, FieldsOf(w_));
 
-    markerGroup = physics::OscillationMarkerGroup(markerPhase);
+    markerGroup = physics::OscillationMarkerGroup(model_.markerPhase);
     wireColour = animation::WireColour(c);
     animation::PaintCircuitWires(CircuitStrips(w_), wireColour);
     animation::ShowCircuitMarkers(w_.tok, markerGroup, wireColour, previousGroup);
     previousGroup = markerGroup;
 
-    period = 2 * physics::kProgramPi / s.omega;
+    const double period = 2 * physics::kProgramPi / s.omega;
     instruments::MoveClockHand(*w_.picclock->Drawing(), -s.omega * tPeriod, s.clockAngle);
     if (tPeriod >= period)
         tPeriodStart = w_.GetClock().Now();
 
-    platform::SetWidthTwips(w_.picEenerg, physics::ElectricBarWidth(chargeRatio, s.chargeLevel));
+    platform::SetWidthTwips(w_.picEenerg, physics::ElectricBarWidth(model_.chargeRatio, s.chargeLevel));
     if (s.chargeLevel != 0) {
         const int left = physics::MagneticBarLeft(c, s.chargeLevel);
         platform::SetLeftTwips(w_.picBenerg, left);
         platform::SetWidthTwips(w_.picBenerg, kScaleZeroRunning - left);
 
-        instruments::AdvanceGraphSweep(*w_.picGr->Drawing(), tRun, s.sweepSeconds, s.sweepCount, s.sweepTime,
-                                       s.lastX, s.graphX0);
-        instruments::PlotGraphPoint(*w_.picGr->Drawing(), {w_.imgU, w_.imgI}, s.graphI, s.graphU, s.sweepTime,
-                                    s.graphX0, s.graphU0, s.graphI0, s.graphTScale, s.graphUScale, s.graphIScale,
-                                    s.omega, s.lastX, s.lastYU, s.lastYI);
+        instruments::AdvanceGraphSweep(*w_.picGr->Drawing(), tRun, s.trace);
+        instruments::PlotGraphPoint(*w_.picGr->Drawing(), {w_.imgU, w_.imgI}, s.graphU, s.graphI, s.omega, s.trace);
     }
     AtNextFrame([this] { BeginStep(); });
 }
@@ -167,12 +180,10 @@ void OscillationLoop::EndOfRun()
     s.clockAngle = 0;
     w_.picclock->Drawing()->Clear();
     w_.picclock_Paint();
-    s.polarity = 0;
     s.chargeLevel = s.plateCharge;
-    if (w_.PlatesSwapped())
-        s.polarity = 1;
+    s.polarity = w_.PlatesSwapped();
     s.coilFieldLevel = 3;
-    fields::EraseCoilField(*w_.Drawing(), s.coilFieldLeftX, s.coilFieldRightX);
+    fields::EraseCoilField(*w_.Drawing());
 }
 
 void OscillationLoop::FinishIfStale()

@@ -35,9 +35,9 @@ void Form21::Command6_Click() { picGr->hide(); }
 void Form21::Command5_Click()
 {
     picGr->Drawing()->Clear();
-    platform::MoveTwips(imgU, state.graphX0, state.graphU0);
-    platform::MoveTwips(imgI, state.graphX0, state.graphI0);
-    state.lastX = state.graphX0;
+    platform::MoveTwips(imgU, state.trace.graphX0, state.trace.graphU0);
+    platform::MoveTwips(imgI, state.trace.graphX0, state.trace.graphI0);
+    state.trace.Restart();
 }
 
 void Form21::picGr_MouseDown(int button, double x, double y)

@@ -16,22 +16,15 @@ void Form21::imgPow_Click()
 {
     SetPaused(false);  // a paused run takes the click as a running one
     FinishStaleLoops();
-    Command5->setEnabled(false);
-    state.stopped = 0;
-    platform::MoveTwips(imgU, platform::LeftTwips(imgU), state.graphU0);
-    platform::MoveTwips(imgI, platform::LeftTwips(imgI), state.graphI0);
+    EnableControlsFor(RunState::Charging);
+    state.stopped = false;
+    platform::MoveTwips(imgU, platform::LeftTwips(imgU), state.trace.graphU0);
+    platform::MoveTwips(imgI, platform::LeftTwips(imgI), state.trace.graphI0);
     ClearDrawing(picGr);
-    imgOn1->setEnabled(false);
     ClearDrawing(picamp);
-    Command2->setEnabled(true);
-    Command3->setEnabled(true);
-    Slider2->SetEnabled(true);
-    cmdSbros->setEnabled(false);
     if (state.runState == RunState::Charging)
         return;
-    Line26->SetVisible(false);
-    Line27->SetVisible(true);
-    Picture4->hide();
+    DrawSwitchAt(SwitchPosition::Source);
     if (PlatesSwapped()) {
         SwapPlateBoxes();
         ClearCircuitState(state.plateCharge);
@@ -39,10 +32,6 @@ void Form21::imgPow_Click()
     state.runState = RunState::Charging;
     picleft[0]->SetBackColor(platform::WindowBackground());
     oscillation_->Run();  // only its end of a run: the oscillation displays go to rest
-    Line8->SetVisible(true);
-    Line9->SetVisible(true);
-    for (platform::LineItem* l : {Line6, Line7, Line10, Line11, Line12})
-        l->SetVisible(false);
     charging_->Run();
 }
 
@@ -50,68 +39,43 @@ void Form21::imgOn_Click()
 {
     SetPaused(false);  // a paused run takes the click as a running one
     FinishStaleLoops();
-    Command5->setEnabled(false);
-    state.stopped = 0;
+    EnableControlsFor(RunState::Oscillating);
+    state.stopped = false;
     ClearDrawing(picGr);
-    platform::SetLeftTwips(imgI, state.graphX0);
-    platform::SetLeftTwips(imgU, state.graphX0);
-    imgPow0->setEnabled(false);
+    platform::SetLeftTwips(imgI, state.trace.graphX0);
+    platform::SetLeftTwips(imgU, state.trace.graphX0);
     state.graphAmp = state.chargeLevel;
     if (ResistorIn())
         UpdateCircuitParameters();
     ClearDrawing(picamp);
-    Command2->setEnabled(false);
-    Command3->setEnabled(false);
-    Slider2->SetEnabled(false);
-    Slider1->SetEnabled(true);
-    cmdSbros->setEnabled(false);
     if (state.runState == RunState::Oscillating)
         return;
-    Line26->SetVisible(false);
-    Line27->SetVisible(true);
-    Picture4->hide();
+    DrawSwitchAt(SwitchPosition::Coil);
     state.runState = RunState::Oscillating;
     picright[4]->SetBackColor(platform::WindowBackground());
     charging_->Run();  // only its closing steps: the charge reached is taken over
-    Line6->SetVisible(true);
-    Line7->SetVisible(true);
-    for (platform::LineItem* l : {Line8, Line9, Line10, Line11, Line12})
-        l->SetVisible(false);
     oscillation_->Run();
 }
 
 void Form21::imgKey_Click()
 {
     SetPaused(false);  // a paused run takes the click as a running one
-    Command5->setEnabled(true);
     RestoreIdleControls();
+    EnableControlsFor(RunState::Stopped);
 }
 
 void Form21::RestoreIdleControls()
 {
-    state.sweepCount = 0;
-    state.lastX = state.graphX0;
+    state.trace.sweepCount = 0;
+    state.trace.Restart();
     // The next run's trace starts at the left edge of the graph, not left of its box.
-    state.sweepTime = 0;
-    state.stopped = 1;
-    imgOn1->setEnabled(true);
-    imgPow0->setEnabled(true);
-    Command2->setEnabled(true);
-    Command3->setEnabled(true);
-    Slider2->SetEnabled(true);
-    Slider1->SetEnabled(true);
-    cmdSbros->setEnabled(true);
-    Line26->SetVisible(true);
-    Line27->SetVisible(false);
-    Picture4->show();
+    state.trace.sweepTime = 0;
+    state.stopped = true;
+    EnableControlsFor(RunState::Idle);
+    DrawSwitchAt(SwitchPosition::Raised);
     state.runState = RunState::Stopped;
     picleft[0]->SetBackColor(platform::WindowBackground());
     picright[4]->SetBackColor(platform::WindowBackground());
-    Line10->SetVisible(true);
-    Line11->SetVisible(true);
-    Line12->SetVisible(true);
-    for (platform::LineItem* l : {Line8, Line9, Line6, Line7})
-        l->SetVisible(false);
 }
 
 void Form21::cmdSbros_Click()
@@ -130,11 +94,9 @@ void Form21::cmdSbros_Click()
 void Form21::ClearCircuitState(int& charge)
 {
     ClearDrawing(picGr);
-    platform::MoveTwips(imgU, state.graphX0, state.graphU0);
-    platform::MoveTwips(imgI, state.graphX0, state.graphI0);
-    state.lastX = state.graphX0;
-    state.lastYU = state.graphU0;
-    state.lastYI = state.graphI0;
+    platform::MoveTwips(imgU, state.trace.graphX0, state.trace.graphU0);
+    platform::MoveTwips(imgI, state.trace.graphX0, state.trace.graphI0);
+    state.trace.RestartAtOrigin();
     for (int i = 0; i <= 10; ++i) {
         Plus1(i)->SetVisible(false);
         Minus1(i)->SetVisible(false);

@@ -1,12 +1,12 @@
 #pragma once
-// The window's one state record: the switch position, the circuit, the charge, what the
-// instruments and the graph show, and the tables the field drawings are made from.
+// The window's one state record: the switch position, the circuit, the charge, and what the
+// instruments and the graph show.
 //
 // A field that start-up does not set holds 0 until it is set.
 #include <QtGlobal>
 #include <ostream>
 
-#include "fields/field_tables.h"
+#include "instruments/graph_trace.h"
 
 namespace app {
 
@@ -25,13 +25,13 @@ struct WindowState {
     RunState runState = RunState::Idle;
     double omega = 0;      // rad/s
     double beta = 0;       // 1/s; 0 without the resistor
-    qint16 stopped = 0;    // 1 after a run was ended; the charging then plots nothing
+    bool stopped = false;  // after a run was ended; the charging then plots nothing
 
     // Charge and oscillation values
     int chargeLevel = 0;       // level
     int plateCharge = 0;       // level, magnitude
-    int polarity = 0;          // 1 when the plate boxes stand swapped
-    int swapLock = 0;          // 1 after a swap until the current turns
+    bool polarity = false;     // the plate boxes stand swapped
+    bool swapLock = false;     // after a swap until the current turns
     double current = 0;        // normalised, -1..1
     int plateMarkerCount = 0;  // last plate-marker pair shown while oscillating
     int coilFieldLevel = 0;    // 0..4
@@ -43,23 +43,9 @@ struct WindowState {
     double clockAngle = 0; // rad
 
     // Graph
-    int graphX0 = 0, graphU0 = 0, graphI0 = 0;  // twips in the graph box
-    int graphTScale = 0;                        // twips per second
-    int graphUScale = 0;                        // twips per unit of graphU
-    int graphIScale = 0;
-    double lastX = 0, lastYU = 0, lastYI = 0;   // twips
-    int sweepSeconds = 0;
-    int sweepCount = 0;
-    double sweepTime = 0;  // s
+    instruments::GraphTrace trace;
     double dragOffsetX = 0;
     qint32 dragOffsetY = 0;
-
-    // Field-drawing tables
-    fields::CapAspectTable capFieldAspect{};
-    fields::CapRadiusTable capFieldRadius{};
-    fields::CapTipTable capFieldX{};
-    fields::CoilTipTable coilFieldLeftX{};
-    fields::CoilTipTable coilFieldRightX{};
 };
 
 }  // namespace app

@@ -106,10 +106,16 @@ void DrawingOnly(benchmark::State& st)
         const int c = static_cast<int>(255 * std::abs(std::sin(3.14 * t)));
         const double current = -std::sin(3.14 * t);
         animation::Plates plates{w.picup, w.picdown, &w.Plus1, &w.Minus1};
-        animation::ShowOscillationPlates(plates, animation::PlusColour(q), animation::MinusColour(q),
-                                         animation::ChargeGrey(q, platform::WindowBackground()), q / 24,
-                                         animation::CoilFieldColour(c, platform::WindowBackground()), c / 60, q / 35,
-                                         current, w.state.swapLock, app::FieldsOf(w));
+        const animation::OscillationView view{animation::PlusColour(q),
+                                              animation::MinusColour(q),
+                                              animation::ChargeGrey(q, platform::WindowBackground()),
+                                              q / 24,
+                                              q / 35,
+                                              animation::CoilFieldColour(c, platform::WindowBackground()),
+                                              c / 60,
+                                              current,
+                                              w.state.swapLock};
+        animation::ShowOscillationPlates(plates, view, app::FieldsOf(w));
         const int group = 21 - static_cast<int>(std::floor(-q / 12.0));
         animation::PaintCircuitWires(app::CircuitStrips(w), animation::WireColour(c));
         animation::ShowCircuitMarkers(w.tok, std::clamp(group, 0, 43), animation::WireColour(c), previous);
@@ -131,14 +137,12 @@ void CoilFieldOnly(benchmark::State& st)
     platform::Surface window(QSize(platform::kSceneWidthTwips, platform::kSceneHeightTwips),
                              platform::WindowBackground());
     window.SetMapping({scale, 1.0});
-    const fields::CoilTipTable left = fields::StartCoilFieldLeftX(), right = fields::StartCoilFieldRightX();
     double t = 0;
     for (auto _ : st) {
         t += 0.004;
         const int c = static_cast<int>(255 * std::abs(std::sin(3.14 * t)));
         const double current = -std::sin(3.14 * t);
-        fields::DrawCoilField(window, animation::CoilFieldColour(c, platform::WindowBackground()), c / 60, current,
-                              left, right);
+        fields::DrawCoilField(window, animation::CoilFieldColour(c, platform::WindowBackground()), c / 60, current);
         benchmark::DoNotOptimize(window.Layer().constBits());
     }
     st.counters["steps_per_s"] = benchmark::Counter(static_cast<double>(st.iterations()), benchmark::Counter::kIsRate);

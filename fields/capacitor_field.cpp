@@ -27,11 +27,10 @@ constexpr double kRightArcEnd = Radians(25);
 // Tips between the plates; barbs 40 twips to either side and 100 along y.
 constexpr ArrowheadShape kCapArrow{3600, 40, 100};
 
-void DrawFieldLine(platform::Surface& window, int j, const QColor& colour,
-                   const CapAspectTable& aspect, const CapRadiusTable& radius)
+void DrawFieldLine(platform::Surface& window, int j, const QColor& colour)
 {
-    window.Ellipse(kCentreX, kCentreY, radius[j], colour, kLeftArcStart, kLeftArcEnd, aspect[j]);
-    window.Ellipse(kCentreX, kCentreY, radius[j], colour, kRightArcStart, kRightArcEnd, aspect[j]);
+    window.Ellipse(kCentreX, kCentreY, kCapFieldRadius[j], colour, kLeftArcStart, kLeftArcEnd, kCapFieldAspect[j]);
+    window.Ellipse(kCentreX, kCentreY, kCapFieldRadius[j], colour, kRightArcStart, kRightArcEnd, kCapFieldAspect[j]);
 }
 
 // How many lines' worth of old arrowheads the swap clean-up clears at each slider position:
@@ -52,44 +51,42 @@ int SwapCleanupSpan(int slider1)
 
 }  // namespace
 
-void DrawCapacitorField(platform::Surface& window, const QColor& colour, const int& count,
-                        const int& swapLock, int picupTop, int slider1, bool resistorIn,
-                        const CapAspectTable& capFieldAspect, const CapRadiusTable& capFieldRadius,
-                        const CapTipTable& capFieldX)
+void DrawCapacitorField(platform::Surface& window, const QColor& colour, int count, bool swapLock,
+                        CapacitorSetting setting)
 {
     const QColor background = window.EraseColour();
     const int q = std::clamp(count, 0, kTopLine);
 
     // 1. From the positive plate to the negative one.
-    int v = picupTop == kUpperPlateTop ? -1 : +1;
+    int v = setting.picupTop == kUpperPlateTop ? -1 : +1;
 
     // 2. The lines above the count go, outermost first.
     for (int j = kTopLine; j > q; --j)
-        DrawFieldLine(window, j, background, capFieldAspect, capFieldRadius);
+        DrawFieldLine(window, j, background);
 
     // 3. The lines wanted now, with their arrowheads.
     for (int j = 0; j <= q; ++j) {
-        DrawFieldLine(window, j, colour, capFieldAspect, capFieldRadius);
-        DrawArrowhead(window, capFieldX[2 * j], kCapArrow, v, colour);
-        DrawArrowhead(window, capFieldX[2 * j + 1], kCapArrow, v, colour);
+        DrawFieldLine(window, j, colour);
+        DrawArrowhead(window, kCapFieldX[2 * j], kCapArrow, v, colour);
+        DrawArrowhead(window, kCapFieldX[2 * j + 1], kCapArrow, v, colour);
     }
 
     // 4. No arrowhead stays on a line that is gone, whichever way it pointed.
     for (int j = q + 1; j <= kTopLine; ++j) {
-        for (const int tip : {capFieldX[2 * j], capFieldX[2 * j + 1]}) {
+        for (const int tip : {kCapFieldX[2 * j], kCapFieldX[2 * j + 1]}) {
             DrawArrowhead(window, tip, kCapArrow, v, background);
             DrawArrowhead(window, tip, kCapArrow, -v, background);
         }
     }
 
     // 5. Just after the plates swapped, clear the arrowheads that still point the old way.
-    if (swapLock == 1) {
-        const int n = resistorIn ? q + 2 : SwapCleanupSpan(slider1);
+    if (swapLock) {
+        const int n = setting.resistorIn ? q + 2 : SwapCleanupSpan(setting.slider1);
         v = -v;
         const int lastTip = std::min(n + 1, kLastTip);
         for (int k = 1; k <= lastTip; ++k)
-            DrawArrowhead(window, capFieldX[k], kCapArrow, v, background);
-        DrawArrowhead(window, capFieldX[0], kCapArrow, v, background);
+            DrawArrowhead(window, kCapFieldX[k], kCapArrow, v, background);
+        DrawArrowhead(window, kCapFieldX[0], kCapArrow, v, background);
     }
 }
 

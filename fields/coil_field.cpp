@@ -39,11 +39,10 @@ void DrawRings(platform::Surface& window, int level, const QColor& colour)
 }
 
 // Erases the arrowheads of both directions on one level, right tip first.
-void EraseArrowheads(platform::Surface& window, int level, int direction,
-                     const CoilTipTable& leftX, const CoilTipTable& rightX)
+void EraseArrowheads(platform::Surface& window, int level, int direction)
 {
     const QColor background = window.EraseColour();
-    for (const int tip : {rightX[level], leftX[level]}) {
+    for (const int tip : {kCoilFieldRightX[level], kCoilFieldLeftX[level]}) {
         DrawArrowhead(window, tip, kCoilArrow, direction, background);
         DrawArrowhead(window, tip, kCoilArrow, -direction, background);
     }
@@ -51,9 +50,7 @@ void EraseArrowheads(platform::Surface& window, int level, int direction,
 
 }  // namespace
 
-void DrawCoilField(platform::Surface& window, const QColor& colour, const int& level,
-                   const double& current, const CoilTipTable& coilFieldLeftX,
-                   const CoilTipTable& coilFieldRightX)
+void DrawCoilField(platform::Surface& window, const QColor& colour, int level, double current)
 {
     // At a zero of the current the field keeps what it showed.
     if (current == 0.0)
@@ -66,7 +63,7 @@ void DrawCoilField(platform::Surface& window, const QColor& colour, const int& l
 
     // Turn every arrowhead on the levels drawn to this step's direction.
     for (int i = 0; i <= q; ++i) {
-        for (const int tip : {coilFieldRightX[i], coilFieldLeftX[i]}) {
+        for (const int tip : {kCoilFieldRightX[i], kCoilFieldLeftX[i]}) {
             DrawArrowhead(window, tip, kCoilArrow, -s, background);
             DrawArrowhead(window, tip, kCoilArrow, s, colour);
         }
@@ -76,7 +73,7 @@ void DrawCoilField(platform::Surface& window, const QColor& colour, const int& l
     for (int k = q + 1; k <= kTopLevel; ++k)
         DrawRings(window, k, background);
     for (int k = q + 1; k <= kTopLevel; ++k)
-        EraseArrowheads(window, k, s, coilFieldLeftX, coilFieldRightX);
+        EraseArrowheads(window, k, s);
 
     // The erasing strokes cut the rings that stay and the coil lines: draw them again,
     // which also gives every ring this step's colour.
@@ -85,13 +82,12 @@ void DrawCoilField(platform::Surface& window, const QColor& colour, const int& l
     RedrawCoilLines(window);
 }
 
-void EraseCoilField(platform::Surface& window, const CoilTipTable& coilFieldLeftX,
-                    const CoilTipTable& coilFieldRightX)
+void EraseCoilField(platform::Surface& window)
 {
     for (int k = 0; k <= kTopLevel; ++k)
         DrawRings(window, k, window.EraseColour());
     for (int k = 0; k <= kTopLevel; ++k)
-        EraseArrowheads(window, k, +1, coilFieldLeftX, coilFieldRightX);
+        EraseArrowheads(window, k, +1);
     RedrawCoilLines(window);
 }
 

@@ -16,14 +16,11 @@ namespace fields {
 // other direction and all those above `level`. A current of exactly 0 draws nothing.
 // Whatever the previous calls drew, the window ends up as if only this call had been made
 // on a window showing just the coil lines.
-void DrawCoilField(platform::Surface& window, const QColor& colour, const int& level,
-                   const double& current, const CoilTipTable& coilFieldLeftX,
-                   const CoilTipTable& coilFieldRightX);
+void DrawCoilField(platform::Surface& window, const QColor& colour, int level, double current);
 
 // Removes the whole field (all five levels, arrowheads of both directions) whatever the last
 // current was, then redraws the coil lines. Used when a run stops.
-void EraseCoilField(platform::Surface& window, const CoilTipTable& coilFieldLeftX,
-                    const CoilTipTable& coilFieldRightX);
+void EraseCoilField(platform::Surface& window);
 
 // The four black lines across the coil picture, which erasing the field can cut; the
 // window's paint handler calls this too.

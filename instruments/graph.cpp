@@ -5,33 +5,31 @@
 
 namespace instruments {
 
-void PlotGraphPoint(platform::Surface& picGr, GraphPens pens, const double& graphI, const double& graphU,
-                    const double& t, int graphX0, int graphU0, int graphI0, int graphTScale, int graphUScale,
-                    int graphIScale, double omega, double& lastX, double& lastYU, double& lastYI)
+void PlotGraphPoint(platform::Surface& picGr, GraphPens pens, double graphU, double graphI, double omega,
+                    GraphTrace& trace)
 {
     using physics::Int;
-    const int x = Int(graphX0 + t * graphTScale);
-    const int yU = Int(graphU0 - graphU * graphUScale);
+    const int x = Int(trace.graphX0 + trace.sweepTime * trace.graphTScale);
+    const int yU = Int(trace.graphU0 - graphU * trace.graphUScale);
     platform::MoveTwips(pens.imgU, x, yU);
-    const int yI = Int(graphI0 - graphI * (graphIScale * omega));
+    const int yI = Int(trace.graphI0 - graphI * (trace.graphIScale * omega));
     platform::MoveTwips(pens.imgI, x, yI);
 
-    picGr.Line(lastX, lastYU, x, yU, VoltageTraceColour());
-    picGr.Line(lastX, lastYI, x, yI, CurrentTraceColour());
-    lastX = x;
-    lastYU = yU;
-    lastYI = yI;
+    picGr.Line(trace.lastX, trace.lastYU, x, yU, VoltageTraceColour());
+    picGr.Line(trace.lastX, trace.lastYI, x, yI, CurrentTraceColour());
+    trace.lastX = x;
+    trace.lastYU = yU;
+    trace.lastYI = yI;
 }
 
-void AdvanceGraphSweep(platform::Surface& picGr, double tRun, int sweepSeconds, int& sweepCount,
-                       double& sweepTime, double& lastX, int graphX0)
+void AdvanceGraphSweep(platform::Surface& picGr, double tRun, GraphTrace& trace)
 {
-    if (sweepTime > sweepSeconds) {
-        sweepCount += 1;
+    if (trace.sweepTime > trace.sweepSeconds) {
+        trace.sweepCount += 1;
         picGr.Clear();
-        lastX = graphX0;
+        trace.Restart();
     }
-    sweepTime = tRun - static_cast<double>(sweepSeconds) * sweepCount;
+    trace.sweepTime = tRun - static_cast<double>(trace.sweepSeconds) * trace.sweepCount;
 }
 
 }  // namespace instruments

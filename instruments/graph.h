@@ -6,6 +6,7 @@
 // again at the left, at the heights where it stopped.
 #include <QColor>
 
+#include "instruments/graph_trace.h"
 #include "platform/surface.h"
 
 class QWidget;
@@ -21,18 +22,16 @@ struct GraphPens {
     QWidget* imgI;
 };
 
-// One point at t seconds into the sweep, every coordinate taken down to a whole twip:
-// x = Int(graphX0 + t·graphTScale), yU = Int(graphU0 − graphU·graphUScale),
+// One point at t = trace.sweepTime seconds into the sweep, every coordinate taken down to a
+// whole twip: x = Int(graphX0 + t·graphTScale), yU = Int(graphU0 − graphU·graphUScale),
 // yI = Int(graphI0 − graphI·(graphIScale·omega)). Draws (lastX, lastYU)→(x, yU) in blue and
 // (lastX, lastYI)→(x, yI) in red, then makes (x, yU, yI) the last point.
-void PlotGraphPoint(platform::Surface& picGr, GraphPens pens, const double& graphI, const double& graphU,
-                    const double& t, int graphX0, int graphU0, int graphI0, int graphTScale, int graphUScale,
-                    int graphIScale, double omega, double& lastX, double& lastYU, double& lastYI);
+void PlotGraphPoint(platform::Surface& picGr, GraphPens pens, double graphU, double graphI, double omega,
+                    GraphTrace& trace);
 
 // The sweep rule both loops apply before a step: when the previous step's sweepTime went past
-// sweepSeconds, one more sweep is done, the drawing is cleared and the trace goes back to
-// graphX0. Then sweepTime := tRun − sweepSeconds·sweepCount.
-void AdvanceGraphSweep(platform::Surface& picGr, double tRun, int sweepSeconds, int& sweepCount,
-                       double& sweepTime, double& lastX, int graphX0);
+// sweepSeconds, one more sweep is done, the drawing is cleared and the trace restarts at the
+// left. Then sweepTime := tRun − sweepSeconds·sweepCount.
+void AdvanceGraphSweep(platform::Surface& picGr, double tRun, GraphTrace& trace);
 
 }  // namespace instruments

@@ -7,11 +7,9 @@
 
 namespace physics {
 
-// The window's `pi` field starts at this value and the oscillation loop sets it
-// back to it at every step. It is deliberately 3.14, not the exact constant:
+// The program's pi. It is deliberately 3.14, not the exact constant:
 // with it the periods of the frequency table come out as whole seconds
-// (2 * 3.14 / 3.14 == 2.0) and a full circle is 6.28 rad. The model never uses
-// a global pi; it takes `pi` as a value from the window.
+// (2 * 3.14 / 3.14 == 2.0) and a full circle is 6.28 rad.
 constexpr double kProgramPi = 3.14;
 
 // Charge and current levels run 0..255 (255 = full charge, or the largest

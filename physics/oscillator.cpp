@@ -24,74 +24,63 @@ int ClampSigned(int level)
     return std::clamp(level, -kFullLevel, kFullLevel);
 }
 
-void EndRun(ModelEnvironment& env)
-{
-    if (env.endRun) {
-        env.endRun();
-    }
-}
-
 } // namespace
 
-void ComputeDampedOscillation(double& omega, double& current, int& currentDirection,
-                              double& chargeRatio, int& plateCharge, int& currentLevel,
-                              int& markerPhase, double& period, const int& chargeLevel,
-                              const double& t, const int& polarity, double& graphU,
-                              double& graphI, ModelEnvironment& env)
+void ComputeDampedOscillation(const OscillatorInput& in, OscillatorOutput& out)
 {
-    const double pi = env.pi;
-    const double beta = env.beta;
+    const double pi = kProgramPi;
+    const double beta = in.beta;
+    const double t = in.t;
 
     if ((t > kFreeRunLimit && beta == 0) || (t > kDampedRunLimit && beta != 0)) {
-        EndRun(env);
+        out.timeLimitPassed = true;
     }
 
-    omega = std::sqrt(omega * omega - beta * beta);
-    const double w = omega;
+    out.omega = std::sqrt(in.omega0 * in.omega0 - beta * beta);
+    const double w = out.omega;
     const double decay = std::exp(-beta * t);
 
-    current = -decay * std::sin(w * t);
-    currentDirection = current > 0 ? 1 : -1;
+    out.current = -decay * std::sin(w * t);
+    out.currentDirection = out.current > 0 ? 1 : -1;
 
-    const double phase = polarity * pi;
-    chargeRatio = decay * std::cos(w * t + phase);
+    const double phase = in.polarity ? pi : 0.0;
+    out.chargeRatio = decay * std::cos(w * t + phase);
 
     // The magnitude of the charge, as the square root of its square; no phase.
     const double charge = decay * std::cos(w * t);
-    plateCharge = ClampMagnitude(Int(chargeLevel * std::sqrt(charge * charge)));
+    out.plateCharge = ClampMagnitude(Int(in.chargeLevel * std::sqrt(charge * charge)));
 
-    currentLevel = ClampSigned(Int(chargeLevel * (-decay * std::sin(w * t + phase))));
-    markerPhase = ClampSigned(Int(chargeLevel * (-decay * std::sin(w * t + pi / 2 + phase))));
+    out.currentLevel = ClampSigned(Int(in.chargeLevel * (-decay * std::sin(w * t + phase))));
+    out.markerPhase =
+        ClampSigned(Int(in.chargeLevel * (-decay * std::sin(w * t + pi / 2 + phase))));
 
-    period = 2 * pi / w;
-    graphU = chargeRatio * env.graphAmp / 255;
-    graphI = current * env.graphAmp * w / 255;
+    out.period = 2 * pi / w;
+    out.graphU = out.chargeRatio * in.graphAmp / 255;
+    out.graphI = out.current * in.graphAmp * w / 255;
 }
 
-void ComputeCriticalDischarge(double& current, int& currentDirection, double& chargeRatio,
-                              int& plateCharge, int& currentLevel, int& markerPhase,
-                              const int& chargeLevel, const double& t, int& swapLock,
-                              ModelEnvironment& env)
+void ComputeCriticalDischarge(const OscillatorInput& in, OscillatorOutput& out)
 {
-    const double beta = env.beta;
+    const double beta = in.beta;
+    const double t = in.t;
 
     if (t > kDampedRunLimit) {
-        EndRun(env);
+        out.timeLimitPassed = true;
     }
 
-    const int sign = env.platesSwapped ? -1 : 1;
+    const int sign = in.platesSwapped ? -1 : 1;
     const double decay = std::exp(-beta * t);
 
-    current = -beta * decay;
-    currentDirection = current > 0 ? 1 : -1;
-    chargeRatio = decay;
-    plateCharge = ClampMagnitude(Int(chargeLevel * decay));
-    currentLevel = ClampSigned(Int(chargeLevel * (-decay)));
-    markerPhase = ClampSigned(Int(chargeLevel * (-decay))) * sign;
-    swapLock = 1;
+    out.current = -beta * decay;
+    out.currentDirection = out.current > 0 ? 1 : -1;
+    out.chargeRatio = decay;
+    out.plateCharge = ClampMagnitude(Int(in.chargeLevel * decay));
+    out.currentLevel = ClampSigned(Int(in.chargeLevel * (-decay)));
+    out.markerPhase = ClampSigned(Int(in.chargeLevel * (-decay))) * sign;
+    out.swapLock = true;
 
-    env.graphU = chargeRatio * env.graphAmp / 255;
-    env.graphI = current * env.graphAmp / 255;
+    out.graphU = out.chargeRatio * in.graphAmp / 255;
+    out.graphI = out.current * in.graphAmp / 255;
 }
 
 ModelChoice ChooseModel(double omega, double beta)
@@ -105,22 +94,19 @@ ModelChoice ChooseModel(double omega, double beta)
     return ModelChoice::Frozen;
 }
 
-void ComputeOscillationStep(double& omega, double& current, int& currentDirection,
-                            double& chargeRatio, int& plateCharge, int& currentLevel,
-                            int& markerPhase, double& period, const int& chargeLevel,
-                            const double& t, const int& polarity, double& graphU,
-                            double& graphI, int& swapLock, ModelEnvironment& env)
+OscillatorOutput ComputeOscillationStep(const OscillatorInput& in, OscillatorOutput last)
 {
-    if (ChooseModel(omega, env.beta) == ModelChoice::Damped) {
-        ComputeDampedOscillation(omega, current, currentDirection, chargeRatio, plateCharge,
-                                 currentLevel, markerPhase, period, chargeLevel, t, polarity,
-                                 graphU, graphI, env);
+    OscillatorOutput out = last;
+    out.omega = in.omega0;
+    out.timeLimitPassed = false;
+    if (ChooseModel(out.omega, in.beta) == ModelChoice::Damped) {
+        ComputeDampedOscillation(in, out);
     }
     // The damped model has replaced omega by the damped frequency: it is compared afresh.
-    if (ChooseModel(omega, env.beta) == ModelChoice::Critical) {
-        ComputeCriticalDischarge(current, currentDirection, chargeRatio, plateCharge,
-                                 currentLevel, markerPhase, chargeLevel, t, swapLock, env);
+    if (ChooseModel(out.omega, in.beta) == ModelChoice::Critical) {
+        ComputeCriticalDischarge(in, out);
     }
+    return out;
 }
 
 } // namespace physics

@@ -5,53 +5,48 @@
 
 #include "physics/arithmetic.h"
 
-#include <functional>
-
 namespace physics {
 
-// What the model reads from and writes to the window besides its arguments.
-// The window builds one around its own fields before calling the model:
-// inputs are copied in, the critical discharge's graph values are written
-// through the two references straight into the window's fields.
-struct ModelEnvironment {
-    ModelEnvironment(double& graphUField, double& graphIField)
-        : graphU(graphUField), graphI(graphIField)
-    {
-    }
-
-    double pi = kProgramPi;     // the window's pi field
-    double beta = 0.0;          // damping coefficient, 1/s; 0 = no resistor
+// What one step of the model reads.
+struct OscillatorInput {
+    double omega0 = 0;          // rad/s: the undamped frequency of the slider's setting
+    double beta = 0;            // 1/s: damping coefficient; 0 = no resistor
+    double t = 0;               // s since the switch was thrown onto the coil
+    int chargeLevel = 0;        // level the run started from
     int graphAmp = 0;           // level; the charge level copied at the start of the run
-    bool platesSwapped = false; // picdown stands at the upper plate position (top 3000 twips)
-    double& graphU;             // written by ComputeCriticalDischarge
-    double& graphI;             // written by ComputeCriticalDischarge
-    // The run's time limit was passed. The window fills it with
-    // "RestoreIdleControls, then the run state goes idle". May be left empty.
-    std::function<void()> endRun;
+    bool polarity = false;      // the plate boxes stood swapped when the run started
+    bool platesSwapped = false; // picdown stands at the upper plate position now
 };
 
-// Underdamped and free oscillation (beta < omega; beta == 0 is the LC circuit).
-// omega comes in as the undamped angular frequency and leaves as the damped one
-// sqrt(omega^2 - beta^2), so the caller sets it afresh before every call.
+// What a step leaves behind. A step that computes nothing (omega < beta) hands
+// back the outputs it was given, so the caller passes in its last ones.
+struct OscillatorOutput {
+    double omega = 0;          // rad/s: the damped frequency, or omega0 if the damped model did not run
+    double current = 0;        // normalised, -1..1
+    int currentDirection = 0;  // 1 or -1 (a current of exactly 0 counts as -1)
+    double chargeRatio = 0;    // -1..1, with the run's polarity
+    int plateCharge = 0;       // level, magnitude 0..255
+    int currentLevel = 0;      // level, -255..255
+    int markerPhase = 0;       // level, -255..255: where the wire markers stand
+    double period = 0;         // s
+    double graphU = 0, graphI = 0;
+    bool swapLock = false;        // set by the critical discharge: the plates stay put
+    bool timeLimitPassed = false; // the run has lasted past its limit and must end
+};
+
+// Underdamped and free oscillation (beta < omega0; beta == 0 is the LC circuit).
+// out.omega becomes the damped frequency sqrt(omega0^2 - beta^2).
 // current carries no phase; chargeRatio, currentLevel and markerPhase carry the
-// phase polarity * pi. plateCharge is the magnitude of the charge, 0..255.
-// Past 600 s (free) or 300 s (damped) env.endRun is called and the step is
-// still computed in full.
-void ComputeDampedOscillation(double& omega, double& current, int& currentDirection,
-                              double& chargeRatio, int& plateCharge, int& currentLevel,
-                              int& markerPhase, double& period, const int& chargeLevel,
-                              const double& t, const int& polarity, double& graphU,
-                              double& graphI, ModelEnvironment& env);
+// phase polarity * pi. Past 600 s (free) or 300 s (damped) timeLimitPassed is
+// set and the step is still computed in full.
+void ComputeDampedOscillation(const OscillatorInput& in, OscillatorOutput& out);
 
 // Critically damped discharge (beta == omega): the capacitor empties once as
 // e^(-beta t), with no oscillation, and swapLock is set so the plates stay put.
-// markerPhase takes the sign -1 when the plate boxes stand swapped.
-// Writes env.graphU and env.graphI; omega is not touched. Past 300 s env.endRun
-// is called and the step is still computed in full.
-void ComputeCriticalDischarge(double& current, int& currentDirection, double& chargeRatio,
-                              int& plateCharge, int& currentLevel, int& markerPhase,
-                              const int& chargeLevel, const double& t, int& swapLock,
-                              ModelEnvironment& env);
+// markerPhase takes the sign -1 when the plate boxes stand swapped. omega and
+// period are not touched. Past 300 s timeLimitPassed is set and the step is
+// still computed in full.
+void ComputeCriticalDischarge(const OscillatorInput& in, OscillatorOutput& out);
 
 // Which procedure a step runs for the omega and beta it starts with (the
 // damped procedure's new omega is compared again by ComputeOscillationStep).
@@ -65,16 +60,11 @@ void ComputeCriticalDischarge(double& current, int& currentDirection, double& ch
 enum class ModelChoice { Damped, Critical, Frozen };
 ModelChoice ChooseModel(double omega, double beta);
 
-// One model step as the oscillation loop makes it: if omega > beta the damped
-// procedure runs; then, with omega as it now stands (the damped frequency if it
-// ran), if omega == beta the critical one runs. When omega < beta neither runs
-// and every output keeps its value (and no time limit is checked).
-// beta is env.beta. The window passes its own graphU/graphI fields both here
-// and as env.graphU/env.graphI.
-void ComputeOscillationStep(double& omega, double& current, int& currentDirection,
-                            double& chargeRatio, int& plateCharge, int& currentLevel,
-                            int& markerPhase, double& period, const int& chargeLevel,
-                            const double& t, const int& polarity, double& graphU,
-                            double& graphI, int& swapLock, ModelEnvironment& env);
+// One model step as the oscillation loop makes it: omega starts at omega0; if
+// omega > beta the damped procedure runs; then, with omega as it now stands
+// (the damped frequency if it ran), if omega == beta the critical one runs.
+// When omega < beta neither runs and every output but omega keeps the value in
+// `last` (and no time limit is checked).
+OscillatorOutput ComputeOscillationStep(const OscillatorInput& in, OscillatorOutput last);
 
 } // namespace physics

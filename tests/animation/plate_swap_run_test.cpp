@@ -32,12 +32,11 @@ RunResult RunFromFullCharge(int v, int k, double dt)
     const double limit = beta == 0 ? 600 : 300;
     const int threshold = physics::SwapThresholdForSetting(v);
 
-    double omega = 0, current = 0, chargeRatio = 0, period = 0, graphU = 0, graphI = 0;
-    int direction = 0, plateCharge = 0, currentLevel = 0, markerPhase = 0, swapLock = 0;
-    const int chargeLevel = 255, polarity = 0;
-    physics::ModelEnvironment env(graphU, graphI);
-    env.beta = beta;
-    env.graphAmp = chargeLevel;
+    physics::OscillatorInput in;
+    in.omega0 = physics::OmegaForSetting(v, pi);
+    in.beta = beta;
+    in.chargeLevel = in.graphAmp = 255;
+    physics::OscillatorOutput out;
     animation::PlateSwapWatch watch;
     bool swapped = false;
     RunResult r;
@@ -47,19 +46,18 @@ RunResult RunFromFullCharge(int v, int k, double dt)
         // ends (e^(-3.14 t) at about 225 s); beyond that its sign is rounding, not physics.
         if (std::exp(-beta * t) < std::numeric_limits<double>::min())
             break;
-        omega = physics::OmegaForSetting(v, pi);
-        physics::ComputeOscillationStep(omega, current, direction, chargeRatio, plateCharge, currentLevel,
-                                        markerPhase, period, chargeLevel, t, polarity, graphU, graphI, swapLock, env);
-        if (watch.Step(plateCharge, threshold, chargeRatio, direction, swapLock)) {
+        in.t = t;
+        out = physics::ComputeOscillationStep(in, out);
+        if (watch.Step(out.plateCharge, threshold, out.chargeRatio, out.currentDirection, out.swapLock)) {
             swapped = !swapped;
             ++r.swaps;
         }
         // cos(w t) is zero at (j + 1/2) pi / w, j = 0, 1, ... (the true pi: the model's 3.14
         // only sets w)
         r.zeros = static_cast<int>(std::floor(t * w / std::numbers::pi + 0.5));
-        if (plateCharge >= threshold && swapped != (r.zeros % 2 == 1))
+        if (out.plateCharge >= threshold && swapped != (r.zeros % 2 == 1))
             ++r.wrongPolarity;
-        r.endsNearZero = plateCharge < threshold;
+        r.endsNearZero = out.plateCharge < threshold;
     }
     return r;
 }

@@ -44,7 +44,7 @@ struct Capacitor {
             for (const auto& [i, m] : row->All())
                 m->SetVisible(false);
         plates = Plates{picup, picdown, &plus1, &minus1};
-        ctx = FieldContext{&drawing, 3000, 5, false, &aspect, &radius, &capX, &coilLeft, &coilRight};
+        ctx = FieldContext{&drawing, {3000, 5, false}};
     }
 
     std::vector<int> ShownPairs() const
@@ -65,11 +65,6 @@ struct Capacitor {
     platform::Container* picdown;
     markers::MarkerArray plus1, minus1;
     platform::Surface drawing;
-    fields::CapAspectTable aspect = fields::StartCapFieldAspect();
-    fields::CapRadiusTable radius = fields::StartCapFieldRadius();
-    fields::CapTipTable capX = fields::StartCapFieldX();
-    fields::CoilTipTable coilLeft = fields::StartCoilFieldLeftX();
-    fields::CoilTipTable coilRight = fields::StartCoilFieldRightX();
     Plates plates{};
     FieldContext ctx{};
 };
@@ -86,18 +81,18 @@ QColor Red(int q) { return QColor(255, 255 - q, 255 - q); }
 QColor Blue(int q) { return QColor(255 - q, 255 - q, 255); }
 
 // One oscillation step's plate display for a plate charge, as the loop computes its arguments.
-void Oscillate(Capacitor& c, int q, int swapLock = 0)
+void Oscillate(Capacitor& c, int q, bool swapLock = false)
 {
     const int n = q / 24, lines = q / 35;
     const QColor grey = q >= 120 ? QColor(255 - q, 255 - q, 255 - q)
                         : q >= 20 ? QColor(130, 130, 130) : platform::WindowBackground();
     const double current = 0.3;
     const int coilLevel = 3;  // rings 0..3 around each coil end
-    ShowOscillationPlates(c.plates, Red(q), Blue(q), grey, n, QColor(130, 130, 130), coilLevel, lines,
-                          current, swapLock, c.ctx);
+    const OscillationView view{Red(q), Blue(q), grey, n, lines, QColor(130, 130, 130), coilLevel, current, swapLock};
+    ShowOscillationPlates(c.plates, view, c.ctx);
 }
 
-void Charge(Capacitor& c, int level, int swapLock = 0)
+void Charge(Capacitor& c, int level, bool swapLock = false)
 {
     ShowChargingPlates(c.plates, level, level / 24, swapLock, c.ctx, platform::WindowBackground());
 }
@@ -126,10 +121,10 @@ TEST(OscillationPlates, PairsFollowThePlateCharge)
     EXPECT_EQ(c.ShownPairs(), Pairs(4));
     EXPECT_EQ(c.plus1(9)->BackColor(), QColor(255, 0, 0));  // hidden pairs keep their colour
 
-    ShowOscillationPlates(c.plates, Red(255), Blue(255), QColor(0, 0, 0), 40, QColor(0, 0, 0), 4, 7,
-                          1.0, 0, c.ctx);
+    ShowOscillationPlates(c.plates, {Red(255), Blue(255), QColor(0, 0, 0), 40, 7, QColor(0, 0, 0), 4, 1.0, false},
+                          c.ctx);
     EXPECT_EQ(c.ShownPairs(), Pairs(10));
-    ShowOscillationPlates(c.plates, Red(0), Blue(0), QColor(0, 0, 0), -3, QColor(0, 0, 0), 0, 0, 0.0, 0,
+    ShowOscillationPlates(c.plates, {Red(0), Blue(0), QColor(0, 0, 0), -3, 0, QColor(0, 0, 0), 0, 0.0, false},
                           c.ctx);
     EXPECT_EQ(c.ShownPairs(), std::vector<int>{});
 }
@@ -185,7 +180,7 @@ TEST(PlateFields, TheFieldsDrawnAreThoseOfTheChargeAndCurrent)
     expected.SetMapping({1.0, 1.0});
     const QImage empty = expected.Layer();
     auto capacitor = [&](QColor colour, int count) {
-        fields::DrawCapacitorField(expected, colour, count, 0, 3000, 5, false, c.aspect, c.radius, c.capX);
+        fields::DrawCapacitorField(expected, colour, count, false, {3000, 5, false});
     };
 
     Charge(c, 200);
@@ -199,7 +194,7 @@ TEST(PlateFields, TheFieldsDrawnAreThoseOfTheChargeAndCurrent)
 
     Oscillate(c, 150);
     capacitor(QColor(105, 105, 105), 4);
-    fields::DrawCoilField(expected, QColor(130, 130, 130), 3, 0.3, c.coilLeft, c.coilRight);
+    fields::DrawCoilField(expected, QColor(130, 130, 130), 3, 0.3);
     EXPECT_EQ(testsupport::DifferentPixels(c.drawing.Layer(), expected.Layer()), 0);
     expected.Layer().save(testsupport::OutputPath("plates_fields.png"));
 

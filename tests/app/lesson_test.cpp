@@ -163,7 +163,7 @@ TEST(Lesson, LoweringTheFrequencyReachesTheCriticalCase)
     const int top = platform::TopTwips(l.window.picup);
     for (int i = 0; i < 400; ++i) {
         l.Step(0.01);
-        ASSERT_EQ(l.window.state.swapLock, 1);
+        ASSERT_TRUE(l.window.state.swapLock);
         ASSERT_EQ(platform::TopTwips(l.window.picup), top) << "the plates never swap";
     }
     EXPECT_EQ(l.window.state.omega, 1.57);
@@ -319,12 +319,12 @@ TEST(Lesson, ARunAfterALongOneStartsItsTraceAtTheLeftEdge)
     l.window.imgOn1->Click();
     l.Run(14.9, 0.05);
     l.ArriveAt(start + 15.03);  // the last step plotted just past the end of a sweep
-    ASSERT_GT(l.window.state.sweepTime, 15.0);
+    ASSERT_GT(l.window.state.trace.sweepTime, 15.0);
     l.window.imgKey0->Click();
     l.Step();
     l.window.imgOn1->Click();
     l.Run(0.1);
-    EXPECT_EQ(l.window.state.sweepCount, 0);
+    EXPECT_EQ(l.window.state.trace.sweepCount, 0);
     EXPECT_GE(platform::LeftTwips(l.window.imgU), 420) << "never left of the time origin";
     EXPECT_LE(platform::LeftTwips(l.window.imgU), 420 + 0.1 * 300 + 1);
 }

@@ -14,28 +14,15 @@ TEST(StartUp, StateRecordHoldsItsStartValues)
     EXPECT_FALSE(l.window.LoopActive());
     EXPECT_EQ(s.chargeLevel, 0);
     EXPECT_EQ(s.plateCharge, 0);
-    EXPECT_EQ(s.polarity, 0);
-    EXPECT_EQ(s.sweepCount, 0);
+    EXPECT_FALSE(s.polarity);
+    EXPECT_EQ(s.trace.sweepCount, 0);
     EXPECT_EQ(s.beta, 0);
     EXPECT_EQ(s.omega, 0);
-    EXPECT_EQ(s.graphX0, 420);
-    EXPECT_EQ(s.lastX, 420);
-    EXPECT_EQ(s.lastYU, 1260);
-    EXPECT_EQ(s.lastYI, 3570);
-    EXPECT_EQ(s.sweepSeconds, 15);
-    // The field tables, with their unused tails at zero
-    EXPECT_EQ(s.capFieldAspect[0], 15);
-    EXPECT_EQ(s.capFieldAspect[7], 1.1);
-    EXPECT_EQ(s.capFieldAspect[8], 0);
-    EXPECT_EQ(s.capFieldRadius[6], 1200);
-    EXPECT_EQ(s.capFieldRadius[8], 0);
-    EXPECT_EQ(s.capFieldX[15], 9420);
-    for (int i = 16; i <= 20; ++i)
-        EXPECT_EQ(s.capFieldX[i], 0);
-    EXPECT_EQ(s.coilFieldLeftX[4], 520);
-    EXPECT_EQ(s.coilFieldRightX[0], 4960);
-    EXPECT_EQ(s.coilFieldLeftX[5], 0);
-    EXPECT_EQ(s.coilFieldRightX[5], 0);
+    EXPECT_EQ(s.trace.graphX0, 420);
+    EXPECT_EQ(s.trace.lastX, 420);
+    EXPECT_EQ(s.trace.lastYU, 1260);
+    EXPECT_EQ(s.trace.lastYI, 3570);
+    EXPECT_EQ(s.trace.sweepSeconds, 15);
 }
 
 TEST(StartUp, ControlsStartShownHiddenEnabledAsLaidOut)

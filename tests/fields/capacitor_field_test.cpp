@@ -22,17 +22,17 @@ constexpr double kTipY = 3600;
 constexpr int kUpperTop = 3000;    // twips: picup on top, field points down
 constexpr int kSwappedTop = 3990;  // twips: picup moved to the lower plate's place
 
-const fields::CapAspectTable kAspect = fields::StartCapFieldAspect();
-const fields::CapRadiusTable kRadius = fields::StartCapFieldRadius();
-const fields::CapTipTable kTips = fields::StartCapFieldX();
+constexpr const fields::CapAspectTable& kAspect = fields::kCapFieldAspect;
+constexpr const fields::CapRadiusTable& kRadius = fields::kCapFieldRadius;
+constexpr const fields::CapTipTable& kTips = fields::kCapFieldX;
 
 double Rad(double degrees) { return degrees * 6.28 / 360.0; }
 double HalfWidth(int j) { return kRadius[j] / kAspect[j]; }
 
-void Call(platform::Surface& s, const QColor& c, int count, int picupTop, int swapLock = 0,
+void Call(platform::Surface& s, const QColor& c, int count, int picupTop, bool swapLock = false,
           int slider1 = 4, bool resistorIn = false)
 {
-    fields::DrawCapacitorField(s, c, count, swapLock, picupTop, slider1, resistorIn, kAspect, kRadius, kTips);
+    fields::DrawCapacitorField(s, c, count, swapLock, {picupTop, slider1, resistorIn});
 }
 
 // An arrowhead drawn from its formula; barbSide +1 puts the barbs below the tip.
@@ -151,15 +151,15 @@ TEST_P(CapacitorField, CountOutsideItsRangeActsAsTheNearestEnd)
 {
     const QColor c = Grey(10);
     auto s = WindowSurface(M());
-    Call(*s, c, 12, kUpperTop, 1, 7, true);
+    Call(*s, c, 12, kUpperTop, true, 7, true);
     auto seven = WindowSurface(M());
-    Call(*seven, c, 7, kUpperTop, 1, 7, true);
+    Call(*seven, c, 7, kUpperTop, true, 7, true);
     EXPECT_EQ(fieldtest::Differences(s->Layer(), seven->Layer()), 0);
     Call(*s, c, -3, kUpperTop);
     EXPECT_EQ(fieldtest::Differences(s->Layer(), CleanCall(M(), c, 0, kUpperTop)), 0);
 }
 
-// While swapLock is 1, the arrowheads still pointing the old way are cleared at tips
+// While swapLock is set, the arrowheads still pointing the old way are cleared at tips
 // 1..n+1 and 0, n from the slider's position or, with the resistor in, count + 2.
 struct SwapCase {
     int count;
@@ -184,7 +184,7 @@ TEST_P(SwapCleanup, ClearsTheOldArrowheadsAtTheTipsOfTheSlider)
     // Before the swap: a full field pointing down. After it: this step's field pointing up.
     auto actual = WindowSurface(m);
     Call(*actual, c, 7, kUpperTop);
-    Call(*actual, c, sc.count, kSwappedTop, 1, sc.slider1, sc.resistorIn);
+    Call(*actual, c, sc.count, kSwappedTop, true, sc.slider1, sc.resistorIn);
 
     auto expected = WindowSurface(m);
     Call(*expected, c, 7, kUpperTop);

@@ -33,8 +33,8 @@ void DrawLinesByHand(platform::Surface& s)
         s.Line(l[0], l[1], l[2], l[3], Qt::black);
 }
 
-const fields::CoilTipTable kLeftX = fields::StartCoilFieldLeftX();
-const fields::CoilTipTable kRightX = fields::StartCoilFieldRightX();
+constexpr const fields::CoilTipTable& kLeftX = fields::kCoilFieldLeftX;
+constexpr const fields::CoilTipTable& kRightX = fields::kCoilFieldRightX;
 
 // What one call should leave on a window that shows only the coil lines: rings 0..q and
 // arrowheads pointing with barbs towards `barbSide` (+1 below the tip), coil lines on top.
@@ -64,7 +64,7 @@ std::unique_ptr<platform::Surface> StartupWindow(const platform::Mapping& m)
 QImage CleanCall(const platform::Mapping& m, const QColor& c, int q, double current)
 {
     auto s = StartupWindow(m);
-    fields::DrawCoilField(*s, c, q, current, kLeftX, kRightX);
+    fields::DrawCoilField(*s, c, q, current);
     return s->Layer();
 }
 
@@ -147,14 +147,14 @@ TEST(CoilField, DrawsRingsAndArrowheadsOfEachLevelAndDirection)
 TEST(CoilField, FallingLevelRemovesEverythingOutside)
 {
     auto s = StartupWindow(kDpr1);
-    fields::DrawCoilField(*s, Grey(0), 4, 0.9, kLeftX, kRightX);
+    fields::DrawCoilField(*s, Grey(0), 4, 0.9);
     for (int k = 0; k <= 4; ++k) {
         ASSERT_TRUE(RingShows(*s, k)) << k;
         ASSERT_TRUE(AnyBarbShows(*s, k)) << k;
     }
 
     // Down by one.
-    fields::DrawCoilField(*s, Grey(40), 3, 0.8, kLeftX, kRightX);
+    fields::DrawCoilField(*s, Grey(40), 3, 0.8);
     EXPECT_FALSE(RingShows(*s, 4));
     EXPECT_FALSE(AnyBarbShows(*s, 4));
     for (int k = 0; k <= 3; ++k) {
@@ -163,7 +163,7 @@ TEST(CoilField, FallingLevelRemovesEverythingOutside)
     }
 
     // Down by three at once.
-    fields::DrawCoilField(*s, Grey(130), 0, 0.1, kLeftX, kRightX);
+    fields::DrawCoilField(*s, Grey(130), 0, 0.1);
     for (int k = 1; k <= 4; ++k) {
         EXPECT_FALSE(RingShows(*s, k)) << k;
         EXPECT_FALSE(AnyBarbShows(*s, k)) << k;
@@ -178,7 +178,7 @@ TEST(CoilField, ReversedCurrentTurnsEveryArrowhead)
         // Everything a level-4 field shows, with its barbs above or below the tips.
         const QImage barbsAbove = Expected(m, Grey(20), 4, -1), barbsBelow = Expected(m, Grey(20), 4, +1);
         auto s = StartupWindow(m);
-        fields::DrawCoilField(*s, Grey(20), 4, 0.6, kLeftX, kRightX);  // barbs above the tips
+        fields::DrawCoilField(*s, Grey(20), 4, 0.6);  // barbs above the tips
         for (int k = 0; k <= 4; ++k)
             for (int tip : {kLeftX[k], kRightX[k]})
                 for (int dx : {-1, 1}) {
@@ -191,7 +191,7 @@ TEST(CoilField, ReversedCurrentTurnsEveryArrowhead)
                     EXPECT_TRUE(NoneDrawn(s->Layer(), down)) << tip << " dpr " << m.dpr;
                 }
 
-        fields::DrawCoilField(*s, Grey(20), 4, -0.6, kLeftX, kRightX);  // barbs below
+        fields::DrawCoilField(*s, Grey(20), 4, -0.6);  // barbs below
         for (int k = 0; k <= 4; ++k)
             for (int tip : {kLeftX[k], kRightX[k]})
                 for (int dx : {-1, 1}) {
@@ -209,11 +209,11 @@ TEST(CoilField, StopEraseRemovesTheWholeFieldWhateverTheLastCurrent)
     auto s = StartupWindow(kDpr1);
     // Arrowheads of both directions on level 4 (the run's last current was positive, then
     // the last draw before the stop had a negative one), then a zero current.
-    fields::DrawCoilField(*s, Grey(0), 4, 0.4, kLeftX, kRightX);
-    fields::DrawCoilField(*s, Grey(0), 4, -0.4, kLeftX, kRightX);
-    fields::DrawCoilField(*s, Grey(0), 2, 0.0, kLeftX, kRightX);
+    fields::DrawCoilField(*s, Grey(0), 4, 0.4);
+    fields::DrawCoilField(*s, Grey(0), 4, -0.4);
+    fields::DrawCoilField(*s, Grey(0), 2, 0.0);
     ASSERT_GT(fieldtest::Differences(startup, s->Layer()), 1000);
-    fields::EraseCoilField(*s, kLeftX, kRightX);
+    fields::EraseCoilField(*s);
     EXPECT_EQ(fieldtest::Differences(startup, s->Layer()), 0);
 }
 
@@ -233,7 +233,7 @@ TEST_P(CoilFieldSequence, EveryStepShowsOnlyItsOwnField)
     for (int step = 0; step < 800; ++step) {
         const int roll = static_cast<int>(rng() % 100);
         if (roll < 5) {
-            fields::EraseCoilField(*s, kLeftX, kRightX);
+            fields::EraseCoilField(*s);
             ASSERT_EQ(fieldtest::Differences(s->Layer(), startup), 0) << "erase at step " << step;
             ++erases;
             continue;
@@ -242,14 +242,14 @@ TEST_P(CoilFieldSequence, EveryStepShowsOnlyItsOwnField)
         const QColor c = palette[rng() % 5];
         const double current = roll < 15 ? 0.0 : (roll % 2 ? 1.0 : -1.0) * (rng() % 1000 + 1) / 1000.0;
         const QImage before = s->Layer();
-        fields::DrawCoilField(*s, c, q, current, kLeftX, kRightX);
+        fields::DrawCoilField(*s, c, q, current);
         if (current == 0.0) {
             ASSERT_EQ(fieldtest::Differences(s->Layer(), before), 0) << "step " << step;
             ++zeros;
         } else {
             clean->Clear();
             fields::RedrawCoilLines(*clean);
-            fields::DrawCoilField(*clean, c, q, current, kLeftX, kRightX);
+            fields::DrawCoilField(*clean, c, q, current);
             ASSERT_EQ(fieldtest::Differences(s->Layer(), clean->Layer()), 0)
                 << "step " << step << ": level " << q << ", current " << current;
         }

@@ -1,4 +1,4 @@
-// The start-up tables put every arrowhead tip on its own field line and leave the unused
+// The tables put every arrowhead tip on its own field line and leave the unused
 // tail entries at 0.
 #include <gtest/gtest.h>
 
@@ -8,7 +8,8 @@
 
 TEST(FieldTables, CoilTipsSitOnTheOutermostPointsOfTheirRings)
 {
-    const auto left = fields::StartCoilFieldLeftX(), right = fields::StartCoilFieldRightX();
+    const auto& left = fields::kCoilFieldLeftX;
+    const auto& right = fields::kCoilFieldRightX;
     for (int k = 0; k <= 4; ++k) {
         const double halfWidth = (850.0 + 250.0 * k) / 1.5;  // twips: ring k, height : width 1.5
         EXPECT_NEAR(left[k], 1750.0 - halfWidth, 20.0) << "level " << k;
@@ -24,9 +25,9 @@ TEST(FieldTables, CoilTipsSitOnTheOutermostPointsOfTheirRings)
 
 TEST(FieldTables, CapacitorTipsSitOnTheArcsOfTheirLines)
 {
-    const auto aspect = fields::StartCapFieldAspect();
-    const auto radius = fields::StartCapFieldRadius();
-    const auto tips = fields::StartCapFieldX();
+    const auto& aspect = fields::kCapFieldAspect;
+    const auto& radius = fields::kCapFieldRadius;
+    const auto& tips = fields::kCapFieldX;
     for (int j = 0; j <= 7; ++j) {
         ASSERT_GT(aspect[j], 1.0) << "every line is taller than wide";
         // Where the ellipse crosses the arrowheads' row, 50 twips above its centre.

@@ -13,11 +13,8 @@ TEST(FieldsPicture, BothFieldsAtFullStrength)
     const platform::Mapping m{1.0, 1.0};
     auto window = fieldtest::WindowSurface(m);
     fields::RedrawCoilLines(*window);
-    fields::DrawCoilField(*window, fieldtest::Grey(0), 4, 0.8, fields::StartCoilFieldLeftX(),
-                          fields::StartCoilFieldRightX());
-    fields::DrawCapacitorField(*window, fieldtest::Grey(10), 7, 0, 3000, 4, false,
-                               fields::StartCapFieldAspect(), fields::StartCapFieldRadius(),
-                               fields::StartCapFieldX());
+    fields::DrawCoilField(*window, fieldtest::Grey(0), 4, 0.8);
+    fields::DrawCapacitorField(*window, fieldtest::Grey(10), 7, false, {3000, 4, false});
 
     QImage picture(window->Layer().size(), QImage::Format_ARGB32_Premultiplied);
     picture.fill(platform::WindowBackground());

@@ -22,11 +22,8 @@ int Floor(double v) { return static_cast<int>(std::floor(v)); }
 struct Graph {
     platform::Surface picGr{kGraphBox, kWhite, 2};
     std::unique_ptr<QWidget> imgU = std::make_unique<QWidget>(), imgI = std::make_unique<QWidget>();
-    int graphX0 = 420, graphU0 = 1260, graphI0 = 3570, graphTScale = 300, graphUScale = 900, graphIScale = 70;
+    GraphTrace trace{420, 1260, 3570, 300, 900, 70, 15, 0, 0, 420, 1260, 3570};
     double omega = 3.14;
-    double lastX = 420, lastYU = 1260, lastYI = 3570;
-    int sweepSeconds = 15, sweepCount = 0;
-    double sweepTime = 0;
 
     explicit Graph(double dpr = 1.0)
     {
@@ -36,14 +33,14 @@ struct Graph {
     }
     void Plot(double graphU, double graphI, double t)
     {
-        PlotGraphPoint(picGr, {imgU.get(), imgI.get()}, graphI, graphU, t, graphX0, graphU0, graphI0, graphTScale,
-                       graphUScale, graphIScale, omega, lastX, lastYU, lastYI);
+        trace.sweepTime = t;
+        PlotGraphPoint(picGr, {imgU.get(), imgI.get()}, graphU, graphI, omega, trace);
     }
     // One loop step at tRun seconds into the run.
     void Step(double tRun, double graphU, double graphI)
     {
-        AdvanceGraphSweep(picGr, tRun, sweepSeconds, sweepCount, sweepTime, lastX, graphX0);
-        Plot(graphU, graphI, sweepTime);
+        AdvanceGraphSweep(picGr, tRun, trace);
+        Plot(graphU, graphI, trace.sweepTime);
     }
     QPoint PenU() const { return {platform::LeftTwips(imgU.get()), platform::TopTwips(imgU.get())}; }
     QPoint PenI() const { return {platform::LeftTwips(imgI.get()), platform::TopTwips(imgI.get())}; }
@@ -60,9 +57,9 @@ TEST(PlotGraphPoint, PensGoToTheTimeOriginAndTheVoltageExtremes)
     g.Plot(-1, 0, 0);
     EXPECT_EQ(g.PenU(), QPoint(420, 2160));
     g.Plot(-0.0001, 0, 0);
-    EXPECT_EQ(g.lastYU, 1260);
+    EXPECT_EQ(g.trace.lastYU, 1260);
     g.Plot(0.0001, 0, 0);
-    EXPECT_EQ(g.lastYU, 1259);
+    EXPECT_EQ(g.trace.lastYU, 1259);
 }
 
 TEST(PlotGraphPoint, CurrentHeightScalesWithOmegaAndFlatBeforeTheFirstOscillation)
@@ -70,12 +67,12 @@ TEST(PlotGraphPoint, CurrentHeightScalesWithOmegaAndFlatBeforeTheFirstOscillatio
     Graph g;
     g.Plot(0, 0.5, 2.0);
     EXPECT_EQ(g.PenI(), QPoint(1020, Floor(3570 - 0.5 * 70 * 3.14)));
-    EXPECT_EQ(g.lastYI, 3460);
-    g.graphIScale = 0;
+    EXPECT_EQ(g.trace.lastYI, 3460);
+    g.trace.graphIScale = 0;
     for (double graphI : {4.25, -4.25}) {
         g.Plot(0.3, graphI, 2.5);
         EXPECT_EQ(g.PenI(), QPoint(1170, 3570));
-        EXPECT_EQ(g.lastYI, 3570);
+        EXPECT_EQ(g.trace.lastYI, 3570);
     }
 }
 
@@ -107,12 +104,12 @@ TEST(AdvanceGraphSweep, WrapsAfterTheSweepAndKeepsTheHeights)
     g.Step(14.9, 0.5, 0.2);
     g.Step(15.2, -0.25, 0.1);
     EXPECT_EQ(g.PenU().x(), 4980);
-    const double endU = g.lastYU, endI = g.lastYI;
+    const double endU = g.trace.lastYU, endI = g.trace.lastYI;
 
     g.Step(15.25, -0.3, 0.05);
-    EXPECT_EQ(g.sweepCount, 1);
-    EXPECT_NEAR(g.sweepTime, 0.25, 1e-12);
-    EXPECT_EQ(g.lastX, 495);
+    EXPECT_EQ(g.trace.sweepCount, 1);
+    EXPECT_NEAR(g.trace.sweepTime, 0.25, 1e-12);
+    EXPECT_EQ(g.trace.lastX, 495);
     platform::Surface expected(kGraphBox, kWhite, 2);
     expected.Line(420, endU, 495, Floor(1260 + 0.3 * 900), QColor(0, 0, 255));
     expected.Line(420, endI, 495, Floor(3570 - 0.05 * 70 * 3.14), QColor(255, 0, 0));
@@ -124,8 +121,8 @@ TEST(AdvanceGraphSweep, ExactlyFifteenSecondsIsStillTheSameSweep)
     Graph g;
     g.Step(15.0, 0, 0);
     g.Step(15.0, 0, 0);
-    EXPECT_EQ(g.sweepCount, 0);
-    EXPECT_EQ(g.sweepTime, 15.0);
+    EXPECT_EQ(g.trace.sweepCount, 0);
+    EXPECT_EQ(g.trace.sweepTime, 15.0);
 }
 
 // A run that ended past the sweep's end starts the next run with a new sweep at once, its
@@ -133,10 +130,10 @@ TEST(AdvanceGraphSweep, ExactlyFifteenSecondsIsStillTheSameSweep)
 TEST(AdvanceGraphSweep, ARunEndingPastTheSweepStartsTheNextOneEarly)
 {
     Graph g;
-    g.sweepTime = 15.03;
-    g.sweepCount = 0;  // as the end of a run leaves them
+    g.trace.sweepTime = 15.03;
+    g.trace.sweepCount = 0;  // as the end of a run leaves them
     g.Step(0.1, 0, 0);
-    EXPECT_EQ(g.sweepCount, 1);
-    EXPECT_NEAR(g.sweepTime, -14.9, 1e-12);
+    EXPECT_EQ(g.trace.sweepCount, 1);
+    EXPECT_NEAR(g.trace.sweepTime, -14.9, 1e-12);
     EXPECT_EQ(g.PenU().x(), Floor(420 + (0.1 - 15) * 300));
 }

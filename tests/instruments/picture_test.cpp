@@ -64,12 +64,12 @@ TEST(InstrumentsPicture, AmmeterAndThreeSecondsOfFreeOscillation)
     QWidget imgU(&picGr), imgI(&picGr);
     platform::Place(&imgU, 420, 1260, 120, 120);
     platform::Place(&imgI, 420, 3570, 120, 120);
-    double lastX = 420, lastYU = 1260, lastYI = 3570;
+    instruments::GraphTrace trace{420, 1260, 3570, 300, 900, 70, 15, 0, 0, 420, 1260, 3570};
     for (int k = 0; k <= 60; ++k) {
         const double t = k * 0.05, pi = std::acos(-1.0);
         const double graphU = std::cos(pi * t), graphI = -std::sin(pi * t) * pi;
-        PlotGraphPoint(graph, {&imgU, &imgI}, graphI, graphU, t, 420, 1260, 3570, 300, 900, 70, 3.14, lastX, lastYU,
-                       lastYI);
+        trace.sweepTime = t;
+        PlotGraphPoint(graph, {&imgU, &imgI}, graphU, graphI, 3.14, trace);
     }
     // At 3 s the charge is at its negative peak and the current passes zero.
     EXPECT_EQ(QPoint(platform::LeftTwips(&imgU), platform::TopTwips(&imgU)), QPoint(1320, 2160));

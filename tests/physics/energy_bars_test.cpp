@@ -20,17 +20,18 @@ TEST(EnergyBars, FreeOscillationKeepsTheTotalWithinItsBand)
         const double rounding = 1 + (2.0 * L + 1) / L * 2135 / 255;
         for (int v : {2, 5, 7}) {
             const double w = v == 2 ? 3.14 / 10 : v == 5 ? 3.14 : 2 * 3.14;
-            for (int polarity : {0, 1}) {
+            for (bool polarity : {false, true}) {
                 for (int i = 0; i < 400; ++i) {
                     const double t = i * 0.013;
-                    double omega = w, current, ratio, period, u, gi;
-                    int direction, plate, level, marker;
-                    physics::ModelEnvironment env(u, gi);
-                    physics::ComputeDampedOscillation(omega, current, direction, ratio, plate,
-                                                      level, marker, period, L, t, polarity, u,
-                                                      gi, env);
-                    const int c = std::abs(level);
-                    const int total = physics::ElectricBarWidth(ratio, L) +
+                    physics::OscillatorInput in;
+                    in.omega0 = w;
+                    in.t = t;
+                    in.chargeLevel = L;
+                    in.polarity = polarity;
+                    physics::OscillatorOutput o;
+                    physics::ComputeDampedOscillation(in, o);
+                    const int c = std::abs(o.currentLevel);
+                    const int total = physics::ElectricBarWidth(o.chargeRatio, L) +
                                       (5690 - physics::MagneticBarLeft(c, L));
                     ASSERT_GE(total, 8.37 * L - rounding) << "L=" << L << " t=" << t;
                     ASSERT_LE(total, 8.53 * L + rounding) << "L=" << L << " t=" << t;

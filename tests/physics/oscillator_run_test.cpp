@@ -11,29 +11,28 @@
 namespace {
 
 using physics::ModelChoice;
-using physics::ModelEnvironment;
+using physics::OscillatorInput;
+using physics::OscillatorOutput;
 
-// The loop's variables for one run, the model's environment built around them.
-struct LoopRun {
-    double omega = 0, beta = 0, current = 0, chargeRatio = 0, period = 0;
-    double graphU = 0, graphI = 0;
-    int currentDirection = 0, plateCharge = 0, currentLevel = 0, markerPhase = 0, swapLock = 0;
-    int chargeLevel = 255, polarity = 0;
+// One run as the loop makes it: each step's outputs go into the next.
+struct LoopRun : OscillatorOutput {
+    double beta = 0;
+    int chargeLevel = 255;
     bool platesSwapped = false;
-    int endRunCalls = 0;
+    int stepsPastLimit = 0;
 
-    // One loop step at time t with Slider1 at v: omega re-set, then the model.
+    // One loop step at time t with Slider1 at v.
     void Step(int v, double t)
     {
-        omega = physics::OmegaForSetting(v, physics::kProgramPi);
-        ModelEnvironment env(graphU, graphI);
-        env.beta = beta;
-        env.graphAmp = chargeLevel;
-        env.platesSwapped = platesSwapped;
-        env.endRun = [this] { ++endRunCalls; };
-        physics::ComputeOscillationStep(omega, current, currentDirection, chargeRatio,
-                                        plateCharge, currentLevel, markerPhase, period,
-                                        chargeLevel, t, polarity, graphU, graphI, swapLock, env);
+        OscillatorInput in;
+        in.omega0 = physics::OmegaForSetting(v, physics::kProgramPi);
+        in.beta = beta;
+        in.t = t;
+        in.chargeLevel = chargeLevel;
+        in.graphAmp = chargeLevel;
+        in.platesSwapped = platesSwapped;
+        static_cast<OscillatorOutput&>(*this) = physics::ComputeOscillationStep(in, *this);
+        stepsPastLimit += timeLimitPassed ? 1 : 0;
     }
 };
 
@@ -87,12 +86,12 @@ TEST(OscillationRun, CriticalDischargeTakesOverAtEqualOmega)
                 ASSERT_EQ(run.plateCharge, static_cast<int>(std::floor(255 * e)));
                 ASSERT_EQ(run.currentLevel, falling);
                 ASSERT_EQ(run.markerPhase, swapped ? -falling : falling);
-                ASSERT_EQ(run.swapLock, 1);
+                ASSERT_TRUE(run.swapLock);
                 ASSERT_EQ(run.graphU, e * 255 / 255);
                 ASSERT_EQ(run.graphI, -run.beta * e * 255 / 255);
             }
             EXPECT_EQ(2 * 3.14 / run.omega, c.now == 4 ? 4.0 : 2.0);
-            EXPECT_EQ(run.endRunCalls, 0);
+            EXPECT_EQ(run.stepsPastLimit, 0);
         }
     }
 }
@@ -111,9 +110,9 @@ TEST(OscillationRun, FrozenModelKeepsItsOutputsAndNeverEnds)
         EXPECT_EQ(run.markerPhase, before.markerPhase);
         EXPECT_EQ(run.chargeRatio, before.chargeRatio);
         EXPECT_EQ(run.graphI, before.graphI);
-        EXPECT_EQ(run.swapLock, 0);
+        EXPECT_FALSE(run.swapLock);
     }
-    EXPECT_EQ(run.endRunCalls, 0);
+    EXPECT_EQ(run.stepsPastLimit, 0);
 }
 
 TEST(OscillationRun, DampedFrequencyEqualToBetaHandsOverInTheSameStep)
@@ -121,17 +120,16 @@ TEST(OscillationRun, DampedFrequencyEqualToBetaHandsOverInTheSameStep)
     // Not reachable from the sliders, but the loop compares again after the
     // damped procedure: here sqrt(omega^2 - beta^2) comes out exactly beta.
     const double beta = 0.6240205520383647;
-    double omega = 0.8824983278922011, current = 0, ratio = 0, period = 0, u = 0, i = 0;
-    int direction = 0, plate = 0, level = 0, marker = 0, swapLock = 0;
-    ModelEnvironment env(u, i);
-    env.beta = beta;
-    env.graphAmp = 255;
-    physics::ComputeOscillationStep(omega, current, direction, ratio, plate, level, marker,
-                                    period, 255, 1.0, 0, u, i, swapLock, env);
-    EXPECT_EQ(omega, beta);
-    EXPECT_EQ(swapLock, 1);
-    EXPECT_EQ(ratio, std::exp(-beta * 1.0));
-    EXPECT_EQ(i, -beta * std::exp(-beta) * 255 / 255);
+    OscillatorInput in;
+    in.omega0 = 0.8824983278922011;
+    in.beta = beta;
+    in.t = 1.0;
+    in.chargeLevel = in.graphAmp = 255;
+    const OscillatorOutput out = physics::ComputeOscillationStep(in, {});
+    EXPECT_EQ(out.omega, beta);
+    EXPECT_TRUE(out.swapLock);
+    EXPECT_EQ(out.chargeRatio, std::exp(-beta * 1.0));
+    EXPECT_EQ(out.graphI, -beta * std::exp(-beta) * 255 / 255);
 }
 
 TEST(OscillationRun, EndsJustAfterItsTimeLimitAndStillComputesTheStep)
@@ -144,26 +142,23 @@ TEST(OscillationRun, EndsJustAfterItsTimeLimitAndStillComputesTheStep)
             physics::UpdateCircuitParameters(5, c.k, 3.14, omega0, run.beta);
         }
         run.Step(c.v, c.limit);
-        EXPECT_EQ(run.endRunCalls, 0) << "at exactly " << c.limit << " s";
+        EXPECT_EQ(run.stepsPastLimit, 0) << "at exactly " << c.limit << " s";
         const double t = c.limit + 0.001;
         run.Step(c.v, t);
-        EXPECT_EQ(run.endRunCalls, 1);
+        EXPECT_EQ(run.stepsPastLimit, 1);
         const double w0 = physics::OmegaForSetting(c.v, 3.14);
         const double w = run.beta == w0 ? 0 : std::sqrt(w0 * w0 - run.beta * run.beta);
         const double e = std::exp(-run.beta * t);
         EXPECT_EQ(run.chargeRatio, run.beta == w0 ? e : e * std::cos(w * t));
     }
 
-    // A free oscillation goes on past 300 s; an empty end action is allowed.
+    // A free oscillation goes on past 300 s.
     LoopRun freeRun;
     freeRun.Step(5, 450.0);
-    EXPECT_EQ(freeRun.endRunCalls, 0);
-    double omega = 3.14, current = 0, ratio = 0, period = 0, u = 0, i = 0;
-    int direction = 0, plate = 0, level = 0, marker = 0;
-    ModelEnvironment env(u, i);
-    physics::ComputeDampedOscillation(omega, current, direction, ratio, plate, level, marker,
-                                      period, 255, 700.0, 0, u, i, env);
-    EXPECT_EQ(plate, static_cast<int>(std::floor(255 * std::fabs(std::cos(3.14 * 700.0)))));
+    EXPECT_EQ(freeRun.stepsPastLimit, 0);
+    freeRun.Step(5, 700.0);
+    EXPECT_EQ(freeRun.stepsPastLimit, 1);
+    EXPECT_EQ(freeRun.plateCharge, static_cast<int>(std::floor(255 * std::fabs(std::cos(3.14 * 700.0)))));
 }
 
 TEST(OscillationRun, CriticalLevelsStayInRangeForAnyInput)

@@ -6,6 +6,7 @@
 // replaying the record gives the same pixels as replaying every figure ever drawn. The record
 // so stays as small as the number of different figures drawn since the last clear.
 #include <QColor>
+#include <QRect>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -31,6 +32,10 @@ struct Figure {
     // every frame, mostly unchanged: filling known runs spares walking the outline again.
     mutable std::vector<PixelRun> pixels{};
     mutable std::uint64_t tracedFor = 0;  // the raster's mapping stamp; 0: not traced
+    mutable QRect box{};                  // the runs' bounding box
+    // The value its pixels were last given, and when, on the raster's fill clock (0: never).
+    mutable QRgb filledValue = 0;
+    mutable std::uint64_t filledAt = 0;
 };
 
 class FigureRecord {

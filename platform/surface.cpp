@@ -86,6 +86,8 @@ void Surface::SetMapping(const Mapping& mapping)
                        std::max(1, mapping_.Px(twipsSize_.height())));
     layer_ = QImage(device, QImage::Format_ARGB32_Premultiplied);
     layer_.fill(Qt::transparent);
+    changes_.clear();
+    fillBarrier_ = fillClock_;
     for (const Figure& f : record_.Figures())
         Rasterise(f);
     if (damage_)
@@ -106,8 +108,37 @@ QRect Surface::Rasterise(const Figure& f)
     if (f.tracedFor != mappingStamp_) {
         TraceFigure(f);
         f.tracedFor = mappingStamp_;
+        f.box = QRect();
+        for (const PixelRun& r : f.pixels)
+            f.box |= QRect(QPoint(r.from, r.row), QPoint(r.to, r.row));
+        f.filledAt = 0;
     }
-    return Fill(f.pixels, qPremultiply(f.colour.rgba()));
+    const QRgb value = qPremultiply(f.colour.rgba());
+    // Most figures of a frame are drawn again as they were: their pixels, scattered over the
+    // whole layer, cost a cache miss each to look at.
+    if (f.filledAt > fillBarrier_ && f.filledValue == value && !ChangedSince(f.filledAt, f.box))
+        return {};
+    const QRect changed = Fill(f.pixels, value);
+    f.filledValue = value;
+    f.filledAt = ++fillClock_;
+    if (!changed.isEmpty()) {
+        constexpr std::size_t kMostChanges = 512;  // beyond it every figure is filled once more
+        if (changes_.size() == kMostChanges) {
+            changes_.clear();
+            fillBarrier_ = fillClock_;
+        } else {
+            changes_.emplace_back(f.filledAt, changed);
+        }
+    }
+    return changed;
+}
+
+bool Surface::ChangedSince(std::uint64_t stamp, const QRect& box) const
+{
+    for (auto it = changes_.rbegin(); it != changes_.rend() && it->first > stamp; ++it)
+        if (it->second.intersects(box))
+            return true;
+    return false;
 }
 
 void Surface::TraceFigure(const Figure& f)
@@ -249,6 +280,8 @@ void Surface::Clear()
 {
     record_.Clear();
     layer_.fill(Qt::transparent);
+    changes_.clear();
+    fillBarrier_ = fillClock_;
     if (damage_)
         damage_(layer_.rect());
 }

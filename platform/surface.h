@@ -82,6 +82,13 @@ private:
     double penPx_;
     Mapping mapping_;
     std::uint64_t mappingStamp_ = 0;  // grows with every mapping: figures traced before are stale
+    // Fills that changed pixels, in order, with the box of what they changed. A figure filled
+    // again with the value it was last filled with, where no later fill changed anything, would
+    // change nothing: it is skipped without touching its pixels.
+    bool ChangedSince(std::uint64_t stamp, const QRect& box) const;
+    std::uint64_t fillClock_ = 0;
+    std::uint64_t fillBarrier_ = 0;  // figures filled at or before it are filled again
+    std::vector<std::pair<std::uint64_t, QRect>> changes_;
     FigureRecord record_;
     QImage layer_;
     std::vector<QPoint> points_;   // the polyline being drawn, kept to spare an allocation a figure

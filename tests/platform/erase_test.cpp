@@ -232,3 +232,39 @@ TEST(Surface, TheDamageReportedForAFigureHoldsEveryPixelItChangesAndNoneIfItChan
         }
     }
 }
+
+TEST(Surface, FiguresDrawnAgainFrameAfterFrameShowWhatTheirWholeHistoryWould)
+{
+    // A loop draws the same overlapping figures every frame and recolours some of them, the
+    // erase colour among the colours; unchanged ones are skipped. After any number of frames
+    // the layer must be the record drawn afresh, and each frame's damage must hold every pixel
+    // it changed.
+    const std::vector<Figure> figures = RandomFigures(11, 40);
+    const QColor palette[] = {platform::ButtonFace(), Qt::black, QColor(90, 90, 90), QColor(200, 0, 0)};
+    for (const int frames : {3, 17, 60}) {
+        platform::Surface s(QSize(6000, 4500), platform::ButtonFace(), frames == 17 ? 3.0 : 1.0);
+        s.SetMapping({1.0, 1.0});
+        QRect damaged;
+        s.SetDamageHandler([&](const QRect& r) { damaged |= r; });
+        std::mt19937 rng(static_cast<unsigned>(frames));
+        std::vector<int> colour(figures.size(), 1);
+        for (int frame = 0; frame < frames; ++frame) {
+            for (int& c : colour)
+                if (rng() % 4 == 0)
+                    c = static_cast<int>(rng() % 4);
+            const QImage before = s.Layer().copy();
+            damaged = QRect();
+            for (std::size_t i = 0; i < figures.size(); ++i)
+                DrawAll(s, {figures[i]}, palette[colour[i]]);
+            const QImage after = s.Layer();
+            for (int py = 0; py < after.height(); ++py)
+                for (int px = 0; px < after.width(); ++px)
+                    if (before.pixel(px, py) != after.pixel(px, py)) {
+                        ASSERT_TRUE(damaged.contains(px, py)) << "frame " << frame << " (" << px << ", " << py << ")";
+                    }
+        }
+        const QImage drawn = s.Layer().copy();
+        s.SetMapping(s.GetMapping());  // drawn again from the record, every figure in full
+        EXPECT_EQ(testsupport::DifferentPixels(drawn, s.Layer()), 0) << frames << " frames";
+    }
+}

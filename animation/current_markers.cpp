@@ -51,14 +51,14 @@ void PaintChargingWires(const std::vector<platform::Container*>& strips, const Q
     PaintStrips(strips, colour);
 }
 
-void ShowCircuitMarkers(markers::MarkerArray& tok, const int& start, const QColor& colour,
-                        const int& previous)
+void ShowCircuitMarkers(markers::MarkerArray& tok, int start, const QColor& colour,
+                        int previous)
 {
     ShowGroup(tok, start, colour, previous, kLastCircuitStart);
 }
 
-void ShowChargingMarkers(markers::MarkerArray& tokpow, const int& start, const QColor& colour,
-                         const int& previous)
+void ShowChargingMarkers(markers::MarkerArray& tokpow, int start, const QColor& colour,
+                         int previous)
 {
     ShowGroup(tokpow, start, colour, previous, kLastChargingStart);
 }

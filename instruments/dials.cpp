@@ -40,17 +40,17 @@ QPoint PointerTip(QPoint pivot, int length, double theta, double pi)
 
 double NeedleAngle(double d, double pi) { return pi * (2 * d) / kDegreesInTurn; }
 
-void MoveAmmeterNeedle(platform::Surface& picamp, Needle& ammeter, const double& d)
+void MoveAmmeterNeedle(platform::Surface& picamp, Needle& ammeter, double d)
 {
     MoveMeterNeedle(picamp, ammeter, d);
 }
 
-void MoveVoltmeterNeedle(platform::Surface& picvolt, Needle& voltmeter, const double& d)
+void MoveVoltmeterNeedle(platform::Surface& picvolt, Needle& voltmeter, double d)
 {
     MoveMeterNeedle(picvolt, voltmeter, d);
 }
 
-void MoveClockHand(platform::Surface& picclock, const double& theta, double& clockAngle)
+void MoveClockHand(platform::Surface& picclock, double theta, double& clockAngle)
 {
     const QColor erase = picclock.EraseColour();
     if (clockAngle == 0)

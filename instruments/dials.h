@@ -37,13 +37,13 @@ struct Needle {
 
 // Erase the needle where it last stood and draw it at a deflection of d degrees
 // (−60…60 spans the scale; positive to the left).
-void MoveAmmeterNeedle(platform::Surface& picamp, Needle& ammeter, const double& d);
-void MoveVoltmeterNeedle(platform::Surface& picvolt, Needle& voltmeter, const double& d);
+void MoveAmmeterNeedle(platform::Surface& picamp, Needle& ammeter, double d);
+void MoveVoltmeterNeedle(platform::Surface& picvolt, Needle& voltmeter, double d);
 
 // Erase the hand at clockAngle, draw it at θ radians (clockwise for a negative θ),
 // then clockAngle := θ. From angle 0 the erase takes the rest hand away too: the dial paints
 // it only while clockAngle is 0, and it reaches past the hand, so its tip would stay.
-void MoveClockHand(platform::Surface& picclock, const double& theta, double& clockAngle);
+void MoveClockHand(platform::Surface& picclock, double theta, double& clockAngle);
 
 // The rest pointers a dial paints on its cleared drawing. A meter's needle then stands at
 // its rest line, so the next move takes that line away whole.

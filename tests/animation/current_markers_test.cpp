@@ -54,7 +54,7 @@ struct Row {
 
 std::vector<int> Group(int start) { return {start, start + 1, start + 2, start + 3, start + 4}; }
 
-using ShowFn = void (*)(markers::MarkerArray&, const int&, const QColor&, const int&);
+using ShowFn = void (*)(markers::MarkerArray&, int, const QColor&, int);
 
 }  // namespace
 

@@ -50,7 +50,7 @@ QImage OneNeedle(QColor back, double dpr, double d)
 struct Meter {
     const char* name;
     QColor back;
-    void (*move)(platform::Surface&, Needle&, const double&);
+    void (*move)(platform::Surface&, Needle&, double);
     void (*rest)(platform::Surface&, Needle&);
 };
 void PrintTo(const Meter& m, std::ostream* os) { *os << m.name; }

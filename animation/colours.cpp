@@ -8,11 +8,11 @@ namespace animation {
 
 namespace {
 
-using physics::kFullLevel;  // the strongest charge or current
-constexpr int kDarkeningLevel = 120;    // from this level on the field grey follows the level
-constexpr int kChargeVisibleLevel = 20; // below this charge the capacitor's field is erased
-constexpr int kCoilVisibleLevel = 15;   // below this current the coil's field is erased
-constexpr int kMidGrey = 130;           // the field grey between the visible and darkening levels
+using physics::kFullLevel;               // the strongest charge or current
+constexpr int kDarkeningLevel = 120;     // from this level on the field grey follows the level
+constexpr int kChargeVisibleLevel = 20;  // below this charge the capacitor's field is erased
+constexpr int kCoilVisibleLevel = 15;    // below this current the coil's field is erased
+constexpr int kMidGrey = 130;            // the field grey between the visible and darkening levels
 
 int Level(int v) { return std::clamp(v, 0, kFullLevel); }
 

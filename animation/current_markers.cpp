@@ -6,9 +6,9 @@ namespace animation {
 
 namespace {
 
-constexpr int kGroupSize = 5;          // markers shown at once on a circuit
-constexpr int kLastCircuitStart = 43;  // tok has 48 markers: the last group is 43..47
-constexpr int kLastChargingStart = 33; // tokpow has 38 markers: the last group is 33..37
+constexpr int kGroupSize = 5;           // markers shown at once on a circuit
+constexpr int kLastCircuitStart = 43;   // tok has 48 markers: the last group is 43..47
+constexpr int kLastChargingStart = 33;  // tokpow has 38 markers: the last group is 33..37
 
 void PaintStrips(const std::vector<platform::Container*>& strips, const QColor& colour)
 {
@@ -51,14 +51,12 @@ void PaintChargingWires(const std::vector<platform::Container*>& strips, const Q
     PaintStrips(strips, colour);
 }
 
-void ShowCircuitMarkers(markers::MarkerArray& tok, int start, const QColor& colour,
-                        int previous)
+void ShowCircuitMarkers(markers::MarkerArray& tok, int start, const QColor& colour, int previous)
 {
     ShowGroup(tok, start, colour, previous, kLastCircuitStart);
 }
 
-void ShowChargingMarkers(markers::MarkerArray& tokpow, int start, const QColor& colour,
-                         int previous)
+void ShowChargingMarkers(markers::MarkerArray& tokpow, int start, const QColor& colour, int previous)
 {
     ShowGroup(tokpow, start, colour, previous, kLastChargingStart);
 }

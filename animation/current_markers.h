@@ -21,9 +21,7 @@ void PaintChargingWires(const std::vector<platform::Container*>& strips, const Q
 // Moves the visible group of five from `previous` to `start` and gives it `colour`.
 // tok: markers 0..47, start 0..43; tokpow: markers 0..37, start 0..33. Starts outside those
 // ranges are clamped, so the group never leaves its row.
-void ShowCircuitMarkers(markers::MarkerArray& tok, int start, const QColor& colour,
-                        int previous);
-void ShowChargingMarkers(markers::MarkerArray& tokpow, int start, const QColor& colour,
-                         int previous);
+void ShowCircuitMarkers(markers::MarkerArray& tok, int start, const QColor& colour, int previous);
+void ShowChargingMarkers(markers::MarkerArray& tokpow, int start, const QColor& colour, int previous);
 
 }  // namespace animation

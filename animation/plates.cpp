@@ -11,10 +11,10 @@ namespace animation {
 
 namespace {
 
-constexpr int kLastPair = 10;                 // Plus1 and Minus1 run 0..10
-using physics::kFullLevel;  // a fully charged capacitor
-constexpr double kChargingLevelsPerPair = 25; // a charging plate gains a pair every 25 levels
-constexpr double kLevelsPerFieldLine = 35;    // the field gains a line every 35 levels
+constexpr int kLastPair = 10;                  // Plus1 and Minus1 run 0..10
+using physics::kFullLevel;                     // a fully charged capacitor
+constexpr double kChargingLevelsPerPair = 25;  // a charging plate gains a pair every 25 levels
+constexpr double kLevelsPerFieldLine = 35;     // the field gains a line every 35 levels
 
 void SetPair(Plates& plates, int i, bool visible)
 {
@@ -39,8 +39,8 @@ void DrawCapacitor(const FieldContext& ctx, const QColor& colour, int count, boo
 
 }  // namespace
 
-void ShowChargingPlates(Plates& plates, int level, int lastPair, bool swapLock,
-                        const FieldContext& ctx, QColor background)
+void ShowChargingPlates(Plates& plates, int level, int lastPair, bool swapLock, const FieldContext& ctx,
+                        QColor background)
 {
     const int q = std::clamp(level, 0, kFullLevel);
     const QColor plus = PlusColour(q);

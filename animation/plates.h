@@ -42,8 +42,8 @@ struct OscillationView {
 // plate colours, the plates are tinted, pairs 0..Int(level/25) are shown and the rest hidden,
 // and the capacitor's field is drawn. Level 0 with lastPair 10 whitens every marker and
 // leaves only pair 0 showing; the reset of the circuit then hides that pair too.
-void ShowChargingPlates(Plates& plates, int level, int lastPair, bool swapLock,
-                        const FieldContext& ctx, QColor background);
+void ShowChargingPlates(Plates& plates, int level, int lastPair, bool swapLock, const FieldContext& ctx,
+                        QColor background);
 
 // The plates of an oscillating capacitor: both fields are drawn, pairs 0..pairIndex are shown
 // in the plate colours (none when pairIndex is 0) and pairs beyond it hidden.

@@ -52,7 +52,8 @@ void Form21::ExposeToAssistiveTools()
     platform::ExposeSwitchPosition(imgKey0, [this] { return Line26->Visible(); });
     platform::ExposeSwitchPosition(imgPow0, [this] { return Line8->Visible(); });
 
-    picvolt->setAccessibleName("Напряжение");  // the captions over the dials: the hot areas are called after the meters
+    picvolt->setAccessibleName(
+        "Напряжение");  // the captions over the dials: the hot areas are called after the meters
     platform::ExposeReading(picvolt, QAccessible::Dial, [this] { return Meter("Напряжение", voltmeterNeedle); });
     picamp->setAccessibleName("Сила тока");
     platform::ExposeReading(picamp, QAccessible::Dial, [this] { return Meter("Сила тока", ammeterNeedle); });

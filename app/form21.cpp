@@ -123,7 +123,7 @@ void Form21::ConnectHandlers()
     connect(Command5, &QPushButton::clicked, this, &Form21::Command5_Click);
     connect(Command6, &QPushButton::clicked, this, &Form21::Command6_Click);
     // The keyboard reaches the switch's positions, then the panel, in this order.
-    QWidget* const order[] = {imgOn1,  imgKey0,  imgPow0,  Slider1,  Slider2,  Option1, Option2,
+    QWidget* const order[] = {imgOn1,   imgKey0,  imgPow0,  Slider1,  Slider2,  Option1,  Option2,
                               Command2, Command3, cmdSbros, Command4, Command6, Command1, Command5};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
@@ -190,7 +190,8 @@ void Form21::SwapPlateBoxes()
 
 void Form21::UpdateCircuitParameters()
 {
-    physics::UpdateCircuitParameters(Slider1->Value(), Slider2->Value(), physics::kProgramPi, state.omega, state.beta);
+    physics::UpdateCircuitParameters(Slider1->Value(), Slider2->Value(), physics::kProgramPi, state.omega,
+                                     state.beta);
 }
 
 bool Form21::LoopActive() const { return oscillation_->Active() || charging_->Active(); }

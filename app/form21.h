@@ -36,10 +36,9 @@ public:
     // ---- Controls, by their layout names ----
     // Window-level lines, shapes and labels (painted beneath the drawing)
     platform::LabelItem *Label1, *Label2, *Label3, *Label4, *Label5, *Label26;
-    platform::LineItem *Line1, *Line2, *Line3, *Line4, *Line5, *Line6, *Line7, *Line8, *Line9, *Line10,
-        *Line11, *Line12, *Line13, *Line15, *Line16, *Line17, *Line18, *Line19, *Line20, *Line21, *Line22,
-        *Line23, *Line24, *Line25, *Line26, *Line27, *Line29, *Line30, *Line31, *Line59, *Line60, *Line61,
-        *Line62, *Line63, *Line64;
+    platform::LineItem *Line1, *Line2, *Line3, *Line4, *Line5, *Line6, *Line7, *Line8, *Line9, *Line10, *Line11,
+        *Line12, *Line13, *Line15, *Line16, *Line17, *Line18, *Line19, *Line20, *Line21, *Line22, *Line23, *Line24,
+        *Line25, *Line26, *Line27, *Line29, *Line30, *Line31, *Line59, *Line60, *Line61, *Line62, *Line63, *Line64;
     std::array<platform::LineItem*, 6> Line14{};  // 2..5
 
     // Boxes
@@ -97,7 +96,7 @@ public:
     void picclock_Paint();
 
     // What the loops and the handlers share about the switch and plates
-    bool PlatesSwapped() const;   // picdown stands at the upper position
+    bool PlatesSwapped() const;  // picdown stands at the upper position
     void SwapPlateBoxes();
     bool ResistorIn() const { return Label1->Visible(); }
 

@@ -25,21 +25,21 @@ void Form21::BuildCircuit()
 {
     const QColor grey = kGrey;
     // Switch bodies and terminals
-    AddShape(ShapeKind::Rounded, 7350, 1650, 315, 375, kBlack, 1, true, grey);   // Shape6(0)
-    AddShape(ShapeKind::Rounded, 8130, 1650, 345, 375, kBlack, 1, true, grey);   // Shape8
-    AddShape(ShapeKind::Rounded, 8880, 1650, 315, 375, kBlack, 1, true, grey);   // Shape7
+    AddShape(ShapeKind::Rounded, 7350, 1650, 315, 375, kBlack, 1, true, grey);                // Shape6(0)
+    AddShape(ShapeKind::Rounded, 8130, 1650, 345, 375, kBlack, 1, true, grey);                // Shape8
+    AddShape(ShapeKind::Rounded, 8880, 1650, 315, 375, kBlack, 1, true, grey);                // Shape7
     AddShape(ShapeKind::Circle, 8130, 1740, 315, 195, kBlack, 1, true, QColor(192, 192, 0));  // Shape4
-    AddShape(ShapeKind::Rounded, 2880, 2880, 405, 195, kBlack, 1, true, grey);   // Shape6(1)
-    AddShape(ShapeKind::Rounded, 2880, 4650, 405, 195, kBlack, 1, true, grey);   // Shape6(2)
-    AddShape(ShapeKind::Rounded, 8100, 2820, 405, 195, kBlack, 1, true, grey);   // Shape6(5)
-    AddShape(ShapeKind::Rounded, 8100, 4230, 405, 195, kBlack, 1, true, grey);   // Shape6(6)
-    AddShape(ShapeKind::Rounded, 12450, 3330, 345, 285, kBlack, 1, true, grey);  // Shape6(3)
-    AddShape(ShapeKind::Rounded, 12450, 4080, 345, 255, kBlack, 1, true, grey);  // Shape6(4)
-    AddShape(ShapeKind::Rounded, 8130, 5610, 345, 375, kBlack, 1, true, grey);   // Shape10
-    AddShape(ShapeKind::Rectangle, 11640, 3600, 1935, 165, kBlack, 1, true, kBlack);  // Shape5
-    AddShape(ShapeKind::Rectangle, 12030, 3930, 1185, 165, kBlack, 1, true, kBlack);  // Shape2
-    AddShape(ShapeKind::Circle, 8070, 4770, 465, 495, kBlack, 2, true, kPink);    // Shape3
-    AddShape(ShapeKind::Circle, 10170, 3360, 465, 555, kBlack, 2, true, kLilac);  // Shape9
+    AddShape(ShapeKind::Rounded, 2880, 2880, 405, 195, kBlack, 1, true, grey);                // Shape6(1)
+    AddShape(ShapeKind::Rounded, 2880, 4650, 405, 195, kBlack, 1, true, grey);                // Shape6(2)
+    AddShape(ShapeKind::Rounded, 8100, 2820, 405, 195, kBlack, 1, true, grey);                // Shape6(5)
+    AddShape(ShapeKind::Rounded, 8100, 4230, 405, 195, kBlack, 1, true, grey);                // Shape6(6)
+    AddShape(ShapeKind::Rounded, 12450, 3330, 345, 285, kBlack, 1, true, grey);               // Shape6(3)
+    AddShape(ShapeKind::Rounded, 12450, 4080, 345, 255, kBlack, 1, true, grey);               // Shape6(4)
+    AddShape(ShapeKind::Rounded, 8130, 5610, 345, 375, kBlack, 1, true, grey);                // Shape10
+    AddShape(ShapeKind::Rectangle, 11640, 3600, 1935, 165, kBlack, 1, true, kBlack);          // Shape5
+    AddShape(ShapeKind::Rectangle, 12030, 3930, 1185, 165, kBlack, 1, true, kBlack);          // Shape2
+    AddShape(ShapeKind::Circle, 8070, 4770, 465, 495, kBlack, 2, true, kPink);                // Shape3
+    AddShape(ShapeKind::Circle, 10170, 3360, 465, 555, kBlack, 2, true, kLilac);              // Shape9
 
     // Component letters
     Label2 = AddLabel(3240, 2400, 315, 435, "L", Arial(20.25), QColor(192, 0, 0), true, kWhite);

@@ -24,15 +24,14 @@ inline markers::ChargeMarker* MakeMarker(platform::Container* box, markers::Glyp
 
 // A marker laid out in window twips that stands wholly on `box`: the box paints it, above
 // everything of its own, as a marker on the window lay above the box.
-inline markers::ChargeMarker* MakeMarkerOn(platform::Container* box, markers::Glyph glyph, int l, int t, int w,
-                                           int h, QColor back)
+inline markers::ChargeMarker* MakeMarkerOn(platform::Container* box, markers::Glyph glyph, int l, int t, int w, int h,
+                                           QColor back)
 {
     const QRect b = platform::TwipsRect(box);
     return MakeMarker(box, glyph, l - b.x(), t - b.y(), w, h, back);
 }
 
-inline platform::HotArea* MakeHotArea(QWidget* parent, int l, int t, int w, int h, const QString& tip,
-                                      bool clickable)
+inline platform::HotArea* MakeHotArea(QWidget* parent, int l, int t, int w, int h, const QString& tip, bool clickable)
 {
     auto* a = new platform::HotArea(parent, tip, clickable);
     platform::Place(a, l, t, w, h);
@@ -42,8 +41,8 @@ inline platform::HotArea* MakeHotArea(QWidget* parent, int l, int t, int w, int 
 inline const QColor kWhite(255, 255, 255);
 inline const QColor kBlack(0, 0, 0);
 inline const QColor kGrey(128, 128, 128);
-inline const QColor kPink(255, 192, 192);    // the ammeter's colour
-inline const QColor kLilac(192, 192, 255);   // the voltmeter's colour
+inline const QColor kPink(255, 192, 192);   // the ammeter's colour
+inline const QColor kLilac(192, 192, 255);  // the voltmeter's colour
 inline const QColor kTeal(0, 128, 128);
 
 inline platform::FontSpec Arial(double pt, bool italic = false) { return {"Arial", pt, true, italic}; }

@@ -11,8 +11,11 @@ namespace {
 // A meter's white five-tick scale, its "0" and its unit letter.
 void MeterFace(platform::Container* box, const QString& unit)
 {
-    const int ticks[5][4] = {{240, 900, 390, 990}, {780, 510, 810, 570}, {1380, 270, 1380, 420},
-                             {2010, 510, 1980, 570}, {2550, 900, 2400, 990}};
+    const int ticks[5][4] = {{240, 900, 390, 990},
+                             {780, 510, 810, 570},
+                             {1380, 270, 1380, 420},
+                             {2010, 510, 1980, 570},
+                             {2550, 900, 2400, 990}};
     for (const auto& t : ticks)
         box->AddLine(t[0], t[1], t[2], t[3], kWhite, 3);
     box->AddLabel(1320, 0, 195, 375, "0", Arial(12), kWhite, true, box->BackColor());

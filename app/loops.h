@@ -56,7 +56,7 @@ private:
     Form21& w_;
 
     double t0 = 0, tau = 0.25, t = 0;
-    int currentLevel = 0;   // I, the charging current level
+    int currentLevel = 0;  // I, the charging current level
     int previousGroup = 0;
     QColor wireColour;
 };

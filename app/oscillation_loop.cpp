@@ -28,8 +28,8 @@ animation::FieldContext FieldsOf(Form21& w)
 
 std::vector<platform::Container*> CircuitStrips(Form21& w)
 {
-    return {w.picvert1, w.picvert2, w.picleft[0], w.picleft[1], w.picleft[2], w.picleft[3], w.picleft[4],
-            w.picind[2], w.picind[3], w.picind[4], w.picind[5], w.picind[6]};
+    return {w.picvert1,   w.picvert2,  w.picleft[0], w.picleft[1], w.picleft[2], w.picleft[3],
+            w.picleft[4], w.picind[2], w.picind[3],  w.picind[4],  w.picind[5],  w.picind[6]};
 }
 
 std::vector<platform::Container*> ChargingStrips(Form21& w)

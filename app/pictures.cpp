@@ -78,10 +78,7 @@ QImage Picture(QSize size, QColor ground, double gridW, double gridH, Draw draw)
 
 }  // namespace
 
-QPixmap ResistorPicture(QSize size)
-{
-    return QPixmap::fromImage(Picture(size, Qt::transparent, 64, 32, Resistor));
-}
+QPixmap ResistorPicture(QSize size) { return QPixmap::fromImage(Picture(size, Qt::transparent, 64, 32, Resistor)); }
 
 QPixmap ResistorCrossedPicture(QSize size)
 {

@@ -40,7 +40,7 @@ struct WindowState {
     double graphI = 0;
 
     // Instruments
-    double clockAngle = 0; // rad
+    double clockAngle = 0;  // rad
 
     // Graph
     instruments::GraphTrace trace;

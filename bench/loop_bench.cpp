@@ -88,7 +88,8 @@ void OscillationFrame(benchmark::State& st)
     std::sort(times.begin(), times.end());
     st.counters["p50_ms"] = times[times.size() / 2];
     st.counters["p99_ms"] = times[times.size() * 99 / 100];
-    st.counters["steps_per_s"] = benchmark::Counter(static_cast<double>(st.iterations()), benchmark::Counter::kIsRate);
+    st.counters["steps_per_s"] = benchmark::Counter(static_cast<double>(st.iterations()),
+                                                    benchmark::Counter::kIsRate);
     platform::SetSceneScale(1.0);
 }
 BENCHMARK(OscillationFrame)->Arg(100)->Arg(200)->MinTime(2.0);
@@ -125,7 +126,8 @@ void DrawingOnly(benchmark::State& st)
         instruments::MoveClockHand(*w.picclock->Drawing(), -3.14 * t, w.state.clockAngle);
         QCoreApplication::processEvents();
     }
-    st.counters["steps_per_s"] = benchmark::Counter(static_cast<double>(st.iterations()), benchmark::Counter::kIsRate);
+    st.counters["steps_per_s"] = benchmark::Counter(static_cast<double>(st.iterations()),
+                                                    benchmark::Counter::kIsRate);
 }
 BENCHMARK(DrawingOnly)->MinTime(2.0);
 
@@ -145,7 +147,8 @@ void CoilFieldOnly(benchmark::State& st)
         fields::DrawCoilField(window, animation::CoilFieldColour(c, platform::WindowBackground()), c / 60, current);
         benchmark::DoNotOptimize(window.Layer().constBits());
     }
-    st.counters["steps_per_s"] = benchmark::Counter(static_cast<double>(st.iterations()), benchmark::Counter::kIsRate);
+    st.counters["steps_per_s"] = benchmark::Counter(static_cast<double>(st.iterations()),
+                                                    benchmark::Counter::kIsRate);
 }
 BENCHMARK(CoilFieldOnly)->Arg(100)->Arg(200);
 
@@ -157,7 +160,8 @@ void ChargingFrame(benchmark::State& st)
         b.Step(kFrame);
         QCoreApplication::processEvents();
     }
-    st.counters["steps_per_s"] = benchmark::Counter(static_cast<double>(st.iterations()), benchmark::Counter::kIsRate);
+    st.counters["steps_per_s"] = benchmark::Counter(static_cast<double>(st.iterations()),
+                                                    benchmark::Counter::kIsRate);
 }
 BENCHMARK(ChargingFrame)->MinTime(2.0);
 

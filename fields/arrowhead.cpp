@@ -2,8 +2,8 @@
 
 namespace fields {
 
-void DrawArrowhead(platform::Surface& surface, double tipX, const ArrowheadShape& shape,
-                   int direction, const QColor& colour)
+void DrawArrowhead(platform::Surface& surface, double tipX, const ArrowheadShape& shape, int direction,
+                   const QColor& colour)
 {
     const double barbY = shape.tipY + shape.barbDy * direction;
     surface.Line(tipX, shape.tipY, tipX + shape.barbDx, barbY, colour);

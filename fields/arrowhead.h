@@ -8,14 +8,14 @@
 namespace fields {
 
 struct ArrowheadShape {
-    double tipY;   // twips: every arrowhead of a field has its tip on this row
-    double barbDx; // twips: sideways distance from the tip to each barb
-    double barbDy; // twips: distance along y from the tip to the barbs
+    double tipY;    // twips: every arrowhead of a field has its tip on this row
+    double barbDx;  // twips: sideways distance from the tip to each barb
+    double barbDy;  // twips: distance along y from the tip to the barbs
 };
 
 // direction +1 puts the barbs below the tip (the arrowhead points up the screen),
 // -1 puts them above it (the arrowhead points down).
-void DrawArrowhead(platform::Surface& surface, double tipX, const ArrowheadShape& shape,
-                   int direction, const QColor& colour);
+void DrawArrowhead(platform::Surface& surface, double tipX, const ArrowheadShape& shape, int direction,
+                   const QColor& colour);
 
 }  // namespace fields

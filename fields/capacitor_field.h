@@ -12,9 +12,9 @@ namespace fields {
 
 // How the capacitor and the circuit stand while its field is drawn.
 struct CapacitorSetting {
-    int picupTop = 0;        // twips: top of the positive plate's box
-    int slider1 = 0;         // the frequency slider's position
-    bool resistorIn = false; // the resistor is in the circuit
+    int picupTop = 0;         // twips: top of the positive plate's box
+    int slider1 = 0;          // the frequency slider's position
+    bool resistorIn = false;  // the resistor is in the circuit
 };
 
 // Draws lines 0..count (count 0..7, clamped) in `colour` and erases the lines above count

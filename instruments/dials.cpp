@@ -40,10 +40,7 @@ QPoint PointerTip(QPoint pivot, int length, double theta, double pi)
 
 double NeedleAngle(double d, double pi) { return pi * (2 * d) / kDegreesInTurn; }
 
-void MoveAmmeterNeedle(platform::Surface& picamp, Needle& ammeter, double d)
-{
-    MoveMeterNeedle(picamp, ammeter, d);
-}
+void MoveAmmeterNeedle(platform::Surface& picamp, Needle& ammeter, double d) { MoveMeterNeedle(picamp, ammeter, d); }
 
 void MoveVoltmeterNeedle(platform::Surface& picvolt, Needle& voltmeter, double d)
 {

@@ -11,12 +11,12 @@
 
 namespace instruments {
 
-inline constexpr QPoint kMeterPivot{1400, 1600};  // twips in picamp / picvolt: the needle's axle
-inline constexpr int needleLength = 1060;         // twips: reaches just below the scale's ticks
-inline constexpr QPoint kMeterRestTip{1400, 540}; // twips: the rest needle, straight up at "0"
-inline constexpr QPoint kClockPivot{1210, 900};   // twips in picclock: the face's centre
-inline constexpr int handLength = 550;            // twips: stays inside the white face
-inline constexpr QPoint kClockRestTip{1210, 340}; // twips: 10 longer than the hand, so its tip shows past it
+inline constexpr QPoint kMeterPivot{1400, 1600};   // twips in picamp / picvolt: the needle's axle
+inline constexpr int needleLength = 1060;          // twips: reaches just below the scale's ticks
+inline constexpr QPoint kMeterRestTip{1400, 540};  // twips: the rest needle, straight up at "0"
+inline constexpr QPoint kClockPivot{1210, 900};    // twips in picclock: the face's centre
+inline constexpr int handLength = 550;             // twips: stays inside the white face
+inline constexpr QPoint kClockRestTip{1210, 340};  // twips: 10 longer than the hand, so its tip shows past it
 
 // The grey every pointer is drawn in.
 inline QColor PointerColour() { return QColor(128, 128, 128); }

@@ -13,9 +13,9 @@
 
 namespace {
 
-constexpr double kCanvas = 64.0;       // units: the SVG's viewBox is 64 × 64
-constexpr double kMinStrokePx = 1.0;   // px: a thinner line fades into the background at 16 px
-constexpr int kLargestIcon = 1024;     // px: larger than any icon theme asks for
+constexpr double kCanvas = 64.0;      // units: the SVG's viewBox is 64 × 64
+constexpr double kMinStrokePx = 1.0;  // px: a thinner line fades into the background at 16 px
+constexpr int kLargestIcon = 1024;    // px: larger than any icon theme asks for
 
 // A pen of `units` width in canvas units, never thinner than kMinStrokePx on the image.
 QPen Stroke(QColor colour, double units, double pxPerUnit, Qt::PenCapStyle cap = Qt::RoundCap)

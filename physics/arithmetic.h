@@ -36,4 +36,4 @@ inline int Int(double x)
     return static_cast<int>(whole);
 }
 
-} // namespace physics
+}  // namespace physics

@@ -9,31 +9,25 @@ namespace physics {
 
 namespace {
 
-constexpr double kFastTau = 0.25; // s; charged to 254 of 255 in about 1.4 s
-constexpr double kSlowTau = 2.0;  // s; charged to 254 of 255 in about 11 s
+constexpr double kFastTau = 0.25;  // s; charged to 254 of 255 in about 1.4 s
+constexpr double kSlowTau = 2.0;   // s; charged to 254 of 255 in about 11 s
 
-constexpr double kNeedleRange = 60.0; // degrees, needle deflection at a full level
+constexpr double kNeedleRange = 60.0;  // degrees, needle deflection at a full level
 
 // Marker chains: tokpow(0..37) and tok(0..47), groups of five markers.
 constexpr int kLastChargingGroup = 33;
-constexpr double kChargingLevelsPerMarker = 7.7; // level; 255 / 7.7 runs the group over 33 places
-constexpr int kMiddleOscillationGroup = 21;      // group at zero marker phase
+constexpr double kChargingLevelsPerMarker = 7.7;  // level; 255 / 7.7 runs the group over 33 places
+constexpr int kMiddleOscillationGroup = 21;       // group at zero marker phase
 constexpr int kLastOscillationGroup = 43;
-constexpr double kOscillationLevelsPerMarker = 12.0; // level; +-255 spans 21 places each way
+constexpr double kOscillationLevelsPerMarker = 12.0;  // level; +-255 spans 21 places each way
 
 // 255 - q0 as a real: the same value for every q0 the program makes, and no
 // overflow for any other.
-double Missing(int q0)
-{
-    return static_cast<double>(kFullLevel) - q0;
-}
+double Missing(int q0) { return static_cast<double>(kFullLevel) - q0; }
 
-int ClampLevel(int level)
-{
-    return std::clamp(level, 0, kFullLevel);
-}
+int ClampLevel(int level) { return std::clamp(level, 0, kFullLevel); }
 
-} // namespace
+}  // namespace
 
 double ChargingTimeConstant(bool fastSelected, bool slowSelected)
 {
@@ -49,10 +43,7 @@ double ChargingTimeConstant(bool fastSelected, bool slowSelected)
     return tau;
 }
 
-int ChargingCurrentLevel(int q0, double t, double tau)
-{
-    return ClampLevel(Int(Missing(q0) * std::exp(-t / tau)));
-}
+int ChargingCurrentLevel(int q0, double t, double tau) { return ClampLevel(Int(Missing(q0) * std::exp(-t / tau))); }
 
 int ChargedLevel(int q0, double t, double tau)
 {
@@ -66,10 +57,7 @@ double AmmeterChargingLevel(int I, double t, double tau)
     return std::clamp(I * std::exp(-t / tau), 0.0, static_cast<double>(kFullLevel));
 }
 
-double ChargingVoltmeterAngle(int chargeLevel)
-{
-    return kNeedleRange * chargeLevel / kFullLevel;
-}
+double ChargingVoltmeterAngle(int chargeLevel) { return kNeedleRange * chargeLevel / kFullLevel; }
 
 int ChargingMarkerGroup(int I)
 {
@@ -83,4 +71,4 @@ int OscillationMarkerGroup(int markerPhase)
     return std::clamp(group, 0, kLastOscillationGroup);
 }
 
-} // namespace physics
+}  // namespace physics

@@ -32,4 +32,4 @@ int ChargingMarkerGroup(int I);
 // 21 - Int(markerPhase / 12); kept within 0..43.
 int OscillationMarkerGroup(int markerPhase);
 
-} // namespace physics
+}  // namespace physics

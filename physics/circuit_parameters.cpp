@@ -7,36 +7,26 @@ namespace physics {
 
 namespace {
 
-constexpr int kFrequencySettings = 7;  // Slider1 positions 1..7
-constexpr int kResistanceSettings = 5; // Slider2 positions 1..5
+constexpr int kFrequencySettings = 7;   // Slider1 positions 1..7
+constexpr int kResistanceSettings = 5;  // Slider2 positions 1..5
 
 // Index 0..6 for a frequency setting, out-of-range positions at the nearest end.
-int FrequencyIndex(int v)
-{
-    return std::clamp(v, 1, kFrequencySettings) - 1;
-}
+int FrequencyIndex(int v) { return std::clamp(v, 1, kFrequencySettings) - 1; }
 
-} // namespace
+}  // namespace
 
 double OmegaForSetting(int v, double pi)
 {
     // Written as the expressions themselves so the doubles match the loop's
     // table bit for bit (3.14 / 10 is 0.314, 3.14 * 0.1 is 0.31400000000000006).
     switch (FrequencyIndex(v) + 1) {
-    case 1:
-        return pi / 30;
-    case 2:
-        return pi / 10;
-    case 3:
-        return pi / 6;
-    case 4:
-        return pi / 2;
-    case 5:
-        return pi;
-    case 6:
-        return 3 * pi / 2;
-    default:
-        return 2 * pi;
+    case 1: return pi / 30;
+    case 2: return pi / 10;
+    case 3: return pi / 6;
+    case 4: return pi / 2;
+    case 5: return pi;
+    case 6: return 3 * pi / 2;
+    default: return 2 * pi;
     }
 }
 
@@ -69,4 +59,4 @@ int SwapThresholdForSetting(int v)
     return thresholds[FrequencyIndex(v)];
 }
 
-} // namespace physics
+}  // namespace physics

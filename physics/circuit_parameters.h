@@ -27,4 +27,4 @@ int GraphIScaleForSetting(int v);
 // 4, 5, 6, 7, 20, 30, 30.
 int SwapThresholdForSetting(int v);
 
-} // namespace physics
+}  // namespace physics

@@ -14,7 +14,7 @@ constexpr double kChargingScale = 2145.0;  // twips, the bar's full width in the
 constexpr double kMagneticRight = 5690.0;  // twips, x where the magnetic bar ends
 constexpr double kLevels = kFullLevel;     // level, full charge
 
-} // namespace
+}  // namespace
 
 int ElectricBarWidth(double chargeRatio, int chargeLevel)
 {
@@ -33,4 +33,4 @@ int ChargingBarWidth(int chargeLevel)
     return Int(kChargingScale * (level * level) / (kLevels * kLevels));
 }
 
-} // namespace physics
+}  // namespace physics

@@ -17,4 +17,4 @@ int MagneticBarLeft(int c, int chargeLevel);
 // Electric bar width while charging, Int(2145 * chargeLevel^2 / 255^2).
 int ChargingBarWidth(int chargeLevel);
 
-} // namespace physics
+}  // namespace physics

@@ -9,22 +9,16 @@ namespace {
 
 // Seconds a run may last before it ends by itself: a free oscillation keeps
 // going twice as long as a damped one, which has died away by then.
-constexpr double kFreeRunLimit = 600.0;   // s
-constexpr double kDampedRunLimit = 300.0; // s
+constexpr double kFreeRunLimit = 600.0;    // s
+constexpr double kDampedRunLimit = 300.0;  // s
 
 // The levels stay in range whatever the caller hands in (a charge level
 // outside 0..255, a negative time that makes e^(-beta t) exceed 1).
-int ClampMagnitude(int level)
-{
-    return std::clamp(level, 0, kFullLevel);
-}
+int ClampMagnitude(int level) { return std::clamp(level, 0, kFullLevel); }
 
-int ClampSigned(int level)
-{
-    return std::clamp(level, -kFullLevel, kFullLevel);
-}
+int ClampSigned(int level) { return std::clamp(level, -kFullLevel, kFullLevel); }
 
-} // namespace
+}  // namespace
 
 void ComputeDampedOscillation(const OscillatorInput& in, OscillatorOutput& out)
 {
@@ -51,8 +45,7 @@ void ComputeDampedOscillation(const OscillatorInput& in, OscillatorOutput& out)
     out.plateCharge = ClampMagnitude(Int(in.chargeLevel * std::sqrt(charge * charge)));
 
     out.currentLevel = ClampSigned(Int(in.chargeLevel * (-decay * std::sin(w * t + phase))));
-    out.markerPhase =
-        ClampSigned(Int(in.chargeLevel * (-decay * std::sin(w * t + pi / 2 + phase))));
+    out.markerPhase = ClampSigned(Int(in.chargeLevel * (-decay * std::sin(w * t + pi / 2 + phase))));
 
     out.period = 2 * pi / w;
     out.graphU = out.chargeRatio * in.graphAmp / 255;
@@ -109,4 +102,4 @@ OscillatorOutput ComputeOscillationStep(const OscillatorInput& in, OscillatorOut
     return out;
 }
 
-} // namespace physics
+}  // namespace physics

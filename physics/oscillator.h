@@ -9,13 +9,13 @@ namespace physics {
 
 // What one step of the model reads.
 struct OscillatorInput {
-    double omega0 = 0;          // rad/s: the undamped frequency of the slider's setting
-    double beta = 0;            // 1/s: damping coefficient; 0 = no resistor
-    double t = 0;               // s since the switch was thrown onto the coil
-    int chargeLevel = 0;        // level the run started from
-    int graphAmp = 0;           // level; the charge level copied at the start of the run
-    bool polarity = false;      // the plate boxes stood swapped when the run started
-    bool platesSwapped = false; // picdown stands at the upper plate position now
+    double omega0 = 0;           // rad/s: the undamped frequency of the slider's setting
+    double beta = 0;             // 1/s: damping coefficient; 0 = no resistor
+    double t = 0;                // s since the switch was thrown onto the coil
+    int chargeLevel = 0;         // level the run started from
+    int graphAmp = 0;            // level; the charge level copied at the start of the run
+    bool polarity = false;       // the plate boxes stood swapped when the run started
+    bool platesSwapped = false;  // picdown stands at the upper plate position now
 };
 
 // What a step leaves behind. A step that computes nothing (omega < beta) hands
@@ -30,8 +30,8 @@ struct OscillatorOutput {
     int markerPhase = 0;       // level, -255..255: where the wire markers stand
     double period = 0;         // s
     double graphU = 0, graphI = 0;
-    bool swapLock = false;        // set by the critical discharge: the plates stay put
-    bool timeLimitPassed = false; // the run has lasted past its limit and must end
+    bool swapLock = false;         // set by the critical discharge: the plates stay put
+    bool timeLimitPassed = false;  // the run has lasted past its limit and must end
 };
 
 // Underdamped and free oscillation (beta < omega0; beta == 0 is the LC circuit).
@@ -67,4 +67,4 @@ ModelChoice ChooseModel(double omega, double beta);
 // `last` (and no time limit is checked).
 OscillatorOutput ComputeOscillationStep(const OscillatorInput& in, OscillatorOutput last);
 
-} // namespace physics
+}  // namespace physics

@@ -54,8 +54,8 @@ LineItem* Container::AddLine(int x1, int y1, int x2, int y2, QColor colour, doub
     return item;
 }
 
-ShapeItem* Container::AddShape(ShapeKind kind, int left, int top, int width, int height,
-                               QColor border, double borderPx, bool filled, QColor fill)
+ShapeItem* Container::AddShape(ShapeKind kind, int left, int top, int width, int height, QColor border,
+                               double borderPx, bool filled, QColor fill)
 {
     auto* item = new ShapeItem(this, kind, QRect(left, top, width, height), border, borderPx, filled, fill);
     items_.emplace_back(item);
@@ -63,12 +63,10 @@ ShapeItem* Container::AddShape(ShapeKind kind, int left, int top, int width, int
     return item;
 }
 
-LabelItem* Container::AddLabel(int left, int top, int width, int height, const QString& caption,
-                               const FontSpec& font, QColor fore, bool transparent, QColor back,
-                               Qt::Alignment align)
+LabelItem* Container::AddLabel(int left, int top, int width, int height, const QString& caption, const FontSpec& font,
+                               QColor fore, bool transparent, QColor back, Qt::Alignment align)
 {
-    auto* item = new LabelItem(this, QRect(left, top, width, height), caption, font, fore,
-                               transparent, back, align);
+    auto* item = new LabelItem(this, QRect(left, top, width, height), caption, font, fore, transparent, back, align);
     items_.emplace_back(item);
     InvalidateBackdrop();
     return item;
@@ -108,7 +106,7 @@ void Container::Damage(const QRect& inScene)
         return;
     for (const QRect& p : pending_)
         if (p.contains(r))
-            return;  // already waiting to be painted
+            return;             // already waiting to be painted
     constexpr int kNearPx = 8;  // figures this close are painted together
     const QRect near = r.adjusted(-kNearPx, -kNearPx, kNearPx, kNearPx);
     QRect* grow = nullptr;
@@ -154,8 +152,7 @@ void Container::EnsureRasters(double dpr)
     // The drawing follows the scale and the screen's ratio, drawn again from its record.
     if (surface_ && (surface_->GetMapping().dpr != dpr || surface_->GetMapping().scale != scale))
         surface_->SetMapping(m);
-    const QSize device(std::max(1, m.Px(TwipsRect(this).width())),
-                       std::max(1, m.Px(TwipsRect(this).height())));
+    const QSize device(std::max(1, m.Px(TwipsRect(this).width())), std::max(1, m.Px(TwipsRect(this).height())));
     sceneDevice_ = device;
     if (Plain()) {
         backdropDirty_ = false;  // painted with its colour straight onto the window

@@ -33,10 +33,10 @@ public:
 
     LineItem* AddLine(int x1, int y1, int x2, int y2, QColor colour = Qt::black, double widthPx = 1,
                       bool dotted = false);
-    ShapeItem* AddShape(ShapeKind kind, int left, int top, int width, int height,
-                        QColor border, double borderPx, bool filled, QColor fill);
-    LabelItem* AddLabel(int left, int top, int width, int height, const QString& caption,
-                        const FontSpec& font, QColor fore, bool transparent, QColor back,
+    ShapeItem* AddShape(ShapeKind kind, int left, int top, int width, int height, QColor border, double borderPx,
+                        bool filled, QColor fill);
+    LabelItem* AddLabel(int left, int top, int width, int height, const QString& caption, const FontSpec& font,
+                        QColor fore, bool transparent, QColor back,
                         Qt::Alignment align = Qt::AlignLeft | Qt::AlignTop);
 
     PictureItem* AddPicture(int left, int top, int width, int height, PictureItem::Painter painter);
@@ -85,7 +85,7 @@ private:
     std::unique_ptr<Surface> surface_;
     std::vector<std::unique_ptr<Sprite>> sprites_;
     QImage backdrop_;
-    QSize sceneDevice_;  // the container in device pixels at the last paint
+    QSize sceneDevice_;           // the container in device pixels at the last paint
     std::vector<QRect> pending_;  // drawn on since the last paint, already passed to update()
     bool backdropDirty_ = true;
     double rasterDpr_ = 0;

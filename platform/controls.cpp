@@ -15,8 +15,7 @@
 
 namespace platform {
 
-HotArea::HotArea(QWidget* parent, const QString& tooltip, bool clickable)
-    : QWidget(parent), clickable_(clickable)
+HotArea::HotArea(QWidget* parent, const QString& tooltip, bool clickable) : QWidget(parent), clickable_(clickable)
 {
     setToolTip(tooltip);
     setAccessibleName(tooltip.trimmed());
@@ -167,8 +166,7 @@ void OptionButton::paintEvent(QPaintEvent* e)
     PaintFocusMark(this);
 }
 
-Slider::Slider(QWidget* parent, int min, int max, int start, const QString& tooltip)
-    : QSlider(Qt::Horizontal, parent)
+Slider::Slider(QWidget* parent, int min, int max, int start, const QString& tooltip) : QSlider(Qt::Horizontal, parent)
 {
     setRange(min, max);
     setValue(start);

@@ -33,7 +33,8 @@ bool ConnectUnix(const std::string& path, bool abstract)
         return false;
     }
     std::memcpy(addr.sun_path + offset, path.data(), path.size());
-    const socklen_t len = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + offset + path.size() + (abstract ? 0 : 1));
+    const socklen_t len = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + offset + path.size() +
+                                                 (abstract ? 0 : 1));
     const bool ok = ::connect(fd, reinterpret_cast<sockaddr*>(&addr), len) == 0;
     ::close(fd);
     return ok;

@@ -26,7 +26,7 @@ struct Figure {
     Kind kind;
     // Line: x1, y1, x2, y2. Ellipse: cx, cy, radius, start, end, aspect. All in twips/radians.
     std::array<double, 6> g;
-    QColor colour;         // transparent for an erase
+    QColor colour;            // transparent for an erase
     std::uint64_t drawn = 0;  // when it was last drawn, on the record's clock
     // The pixels it covers on the raster it was last traced for. A loop draws the same figures
     // every frame, mostly unchanged: filling known runs spares walking the outline again.

@@ -47,17 +47,13 @@ void ShapeItem::Paint(QPainter& p, const Mapping& m) const
     p.setPen(pen);
     p.setBrush(filled_ ? QBrush(fill_) : Qt::NoBrush);
     switch (kind_) {
-    case ShapeKind::Rectangle:
-        p.drawRect(inner);
-        break;
+    case ShapeKind::Rectangle: p.drawRect(inner); break;
     case ShapeKind::Rounded: {
         const double radius = std::min(inner.width(), inner.height()) / 4.0;
         p.drawRoundedRect(inner, radius, radius);
         break;
     }
-    case ShapeKind::Circle:
-        p.drawEllipse(inner);
-        break;
+    case ShapeKind::Circle: p.drawEllipse(inner); break;
     }
     p.setBrush(Qt::NoBrush);
 }

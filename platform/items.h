@@ -39,7 +39,9 @@ private:
 class LineItem : public Item {
 public:
     LineItem(Container* owner, QLine twips, QColor colour, double widthPx, bool dotted)
-        : Item(owner), line_(twips), colour_(colour), width_(widthPx), dotted_(dotted) {}
+        : Item(owner), line_(twips), colour_(colour), width_(widthPx), dotted_(dotted)
+    {
+    }
     void Paint(QPainter& p, const Mapping& m) const override;
     QLine Twips() const { return line_; }
 
@@ -55,10 +57,10 @@ enum class ShapeKind { Rectangle, Rounded, Circle };
 // A rectangle, rounded rectangle or circle (a true circle of diameter min(w, h), centred).
 class ShapeItem : public Item {
 public:
-    ShapeItem(Container* owner, ShapeKind kind, QRect twips, QColor border, double borderPx,
-              bool filled, QColor fill)
-        : Item(owner), kind_(kind), rect_(twips), border_(border), borderPx_(borderPx),
-          filled_(filled), fill_(fill) {}
+    ShapeItem(Container* owner, ShapeKind kind, QRect twips, QColor border, double borderPx, bool filled, QColor fill)
+        : Item(owner), kind_(kind), rect_(twips), border_(border), borderPx_(borderPx), filled_(filled), fill_(fill)
+    {
+    }
     void Paint(QPainter& p, const Mapping& m) const override;
 
 private:
@@ -73,10 +75,12 @@ private:
 // Static text in a rectangle, top-left aligned and wrapped at words like a form's label.
 class LabelItem : public Item {
 public:
-    LabelItem(Container* owner, QRect twips, QString caption, FontSpec font, QColor fore,
-              bool transparent, QColor back, Qt::Alignment align)
-        : Item(owner), rect_(twips), caption_(std::move(caption)), font_(std::move(font)),
-          fore_(fore), transparent_(transparent), back_(back), align_(align) {}
+    LabelItem(Container* owner, QRect twips, QString caption, FontSpec font, QColor fore, bool transparent,
+              QColor back, Qt::Alignment align)
+        : Item(owner), rect_(twips), caption_(std::move(caption)), font_(std::move(font)), fore_(fore),
+          transparent_(transparent), back_(back), align_(align)
+    {
+    }
     void Paint(QPainter& p, const Mapping& m) const override;
     QString Caption() const { return caption_; }
     QColor BackColor() const { return back_; }
@@ -98,7 +102,9 @@ class PictureItem : public Item {
 public:
     using Painter = std::function<QImage(QSize devicePixels)>;
     PictureItem(Container* owner, QRect twips, Painter painter)
-        : Item(owner), rect_(twips), painter_(std::move(painter)) {}
+        : Item(owner), rect_(twips), painter_(std::move(painter))
+    {
+    }
     void Paint(QPainter& p, const Mapping& m) const override;
 
 private:

@@ -27,8 +27,8 @@ void Apply(QWidget* w)
     }
     const QVariant f = w->property(kFontPoints);
     if (f.isValid()) {
-        FontSpec face{w->property(kFontFamily).toString(), f.toDouble(),
-                      w->property(kFontBold).toBool(), w->property(kFontItalic).toBool()};
+        FontSpec face{w->property(kFontFamily).toString(), f.toDouble(), w->property(kFontBold).toBool(),
+                      w->property(kFontItalic).toBool()};
         w->setFont(MakeFont(face, LogicalMapping().PixelsPerTwip()));
     }
 }

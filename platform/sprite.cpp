@@ -5,10 +5,7 @@
 
 namespace platform {
 
-Sprite::Sprite(Container* owner, QRect twips) : owner_(owner), twips_(twips)
-{
-    owner_->Adopt(this);
-}
+Sprite::Sprite(Container* owner, QRect twips) : owner_(owner), twips_(twips) { owner_->Adopt(this); }
 
 void Sprite::SetVisible(bool v)
 {

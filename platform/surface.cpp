@@ -9,9 +9,9 @@ namespace platform {
 
 namespace {
 constexpr double kFullTurn = 2.0 * std::numbers::pi;  // the platform's arcs use true radians
-constexpr int kMinSegments = 24;    // an ellipse never looks polygonal below this
-constexpr int kMaxSegments = 720;   // enough for the largest ellipse at 4K
-constexpr double kSegmentsPerPixel = 0.75;  // of radius: about one segment per 8 px of arc
+constexpr int kMinSegments = 24;                      // an ellipse never looks polygonal below this
+constexpr int kMaxSegments = 720;                     // enough for the largest ellipse at 4K
+constexpr double kSegmentsPerPixel = 0.75;            // of radius: about one segment per 8 px of arc
 
 QPoint RoundPoint(double x, double y)
 {
@@ -82,8 +82,7 @@ void Surface::SetMapping(const Mapping& mapping)
 {
     mapping_ = mapping;
     ++mappingStamp_;
-    const QSize device(std::max(1, mapping_.Px(twipsSize_.width())),
-                       std::max(1, mapping_.Px(twipsSize_.height())));
+    const QSize device(std::max(1, mapping_.Px(twipsSize_.width())), std::max(1, mapping_.Px(twipsSize_.height())));
     layer_ = QImage(device, QImage::Format_ARGB32_Premultiplied);
     layer_.fill(Qt::transparent);
     changes_.clear();
@@ -179,12 +178,12 @@ QPointF Surface::EllipsePoint(double cx, double cy, double radius, double aspect
     return QPointF(cx + rx * std::cos(angle), cy - ry * std::sin(angle));
 }
 
-void Surface::Ellipse(double cx, double cy, double radius, QColor colour, double start, double end,
-                      double aspect)
+void Surface::Ellipse(double cx, double cy, double radius, QColor colour, double start, double end, double aspect)
 {
     if (!(aspect > 0.0) || !std::isfinite(radius) || !std::isfinite(start) || !std::isfinite(end))
         return;
-    Note(Figure{Figure::Kind::Ellipse, {cx, cy, radius, start, end, aspect},
+    Note(Figure{Figure::Kind::Ellipse,
+                {cx, cy, radius, start, end, aspect},
                 colour == erase_ ? QColor(Qt::transparent) : colour});
 }
 

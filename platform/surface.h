@@ -48,8 +48,7 @@ public:
     // otherwise. Angles are in radians, counterclockwise on the screen from +x; the arc runs
     // counterclockwise from start to end (through 0 when end < start). Equal angles draw
     // the whole ellipse.
-    void Ellipse(double cx, double cy, double radius, QColor colour, double start, double end,
-                 double aspect);
+    void Ellipse(double cx, double cy, double radius, QColor colour, double start, double end, double aspect);
 
     // Empties the drawing; whatever the owner shows of its own stays.
     void Clear();
@@ -91,7 +90,7 @@ private:
     std::vector<std::pair<std::uint64_t, QRect>> changes_;
     FigureRecord record_;
     QImage layer_;
-    std::vector<QPoint> points_;   // the polyline being drawn, kept to spare an allocation a figure
+    std::vector<QPoint> points_;             // the polyline being drawn, kept to spare an allocation a figure
     std::vector<std::pair<int, int>> rows_;  // a wide segment's centre columns, row by row
     std::function<void(const QRect&)> damage_;
 };

@@ -100,12 +100,17 @@ TEST(MarkerGroup, TheGroupFollowsAnOscillationAndADecayingChargingCurrent)
 
 TEST(MarkerGroup, StartsOutsideTheRowAreClampedToItsEnds)
 {
-    const struct { ShowFn show; int count; } rows[] = {{ShowCircuitMarkers, 48}, {ShowChargingMarkers, 38}};
+    const struct {
+        ShowFn show;
+        int count;
+    } rows[] = {{ShowCircuitMarkers, 48}, {ShowChargingMarkers, 38}};
     for (const auto& r : rows) {
         const int last = r.count - 5;
-        const struct { int start, previous, expected; } cases[] = {
-            {-5, 0, 0},        {last + 1, 0, last}, {1000, 0, last},   {-1000, 1000, 0},
-            {10, 1000, 10},    {10, -7, 10},        {1000, -1000, last}, {last, last + 3, last},
+        const struct {
+            int start, previous, expected;
+        } cases[] = {
+            {-5, 0, 0},     {last + 1, 0, last}, {1000, 0, last},     {-1000, 1000, 0},
+            {10, 1000, 10}, {10, -7, 10},        {1000, -1000, last}, {last, last + 3, last},
         };
         for (const auto& c : cases) {
             Row row(r.count);

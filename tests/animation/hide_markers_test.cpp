@@ -9,7 +9,8 @@ using namespace animation;
 
 namespace {
 
-void Fill(platform::Container& parent, markers::MarkerArray& row, int first, int last, markers::Glyph glyph, QColor back)
+void Fill(platform::Container& parent, markers::MarkerArray& row, int first, int last, markers::Glyph glyph,
+          QColor back)
 {
     for (int i = first; i <= last; ++i) {
         auto* m = new markers::ChargeMarker(&parent, glyph, back);

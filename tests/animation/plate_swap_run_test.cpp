@@ -14,8 +14,8 @@ namespace {
 
 struct RunResult {
     int swaps = 0;
-    int zeros = 0;           // of q(t) = e^(-beta t) cos(w t) up to the last step, by formula
-    int wrongPolarity = 0;   // steps with a visible charge on the wrong plate
+    int zeros = 0;          // of q(t) = e^(-beta t) cos(w t) up to the last step, by formula
+    int wrongPolarity = 0;  // steps with a visible charge on the wrong plate
     bool endsNearZero = false;
 };
 

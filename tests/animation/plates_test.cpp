@@ -33,8 +33,10 @@ struct Capacitor {
         const int plusX[] = {930, 750, 1110, 570, 1290, 420, 1440, 240, 1650, 30, 1830};
         const int minusX[] = {960, 780, 1140, 570, 1320, 390, 1500, 210, 1680, 30, 1860};
         for (int i = 0; i <= 10; ++i) {
-            auto* p = new markers::ChargeMarker(picup, markers::Glyph::Plus, Qt::white, QRect(plusX[i], 30, 195, 165));
-            auto* m = new markers::ChargeMarker(picdown, markers::Glyph::Minus, Qt::white, QRect(minusX[i], 30, 195, 165));
+            auto* p = new markers::ChargeMarker(picup, markers::Glyph::Plus, Qt::white,
+                                                QRect(plusX[i], 30, 195, 165));
+            auto* m = new markers::ChargeMarker(picdown, markers::Glyph::Minus, Qt::white,
+                                                QRect(minusX[i], 30, 195, 165));
             plus1.Add(i, p);
             minus1.Add(i, m);
         }
@@ -84,8 +86,9 @@ QColor Blue(int q) { return QColor(255 - q, 255 - q, 255); }
 void Oscillate(Capacitor& c, int q, bool swapLock = false)
 {
     const int n = q / 24, lines = q / 35;
-    const QColor grey = q >= 120 ? QColor(255 - q, 255 - q, 255 - q)
-                        : q >= 20 ? QColor(130, 130, 130) : platform::WindowBackground();
+    const QColor grey = q >= 120  ? QColor(255 - q, 255 - q, 255 - q)
+                        : q >= 20 ? QColor(130, 130, 130)
+                                  : platform::WindowBackground();
     const double current = 0.3;
     const int coilLevel = 3;  // rings 0..3 around each coil end
     const OscillationView view{Red(q), Blue(q), grey, n, lines, QColor(130, 130, 130), coilLevel, current, swapLock};
@@ -124,8 +127,7 @@ TEST(OscillationPlates, PairsFollowThePlateCharge)
     ShowOscillationPlates(c.plates, {Red(255), Blue(255), QColor(0, 0, 0), 40, 7, QColor(0, 0, 0), 4, 1.0, false},
                           c.ctx);
     EXPECT_EQ(c.ShownPairs(), Pairs(10));
-    ShowOscillationPlates(c.plates, {Red(0), Blue(0), QColor(0, 0, 0), -3, 0, QColor(0, 0, 0), 0, 0.0, false},
-                          c.ctx);
+    ShowOscillationPlates(c.plates, {Red(0), Blue(0), QColor(0, 0, 0), -3, 0, QColor(0, 0, 0), 0, 0.0, false}, c.ctx);
     EXPECT_EQ(c.ShownPairs(), std::vector<int>{});
 }
 

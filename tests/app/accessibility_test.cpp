@@ -49,7 +49,8 @@ TEST(Accessibility, ALessonIsWorkedAndReadThroughTheAccessibilityInterfacesAlone
     ASSERT_EQ(window->role(), QAccessible::Window);
     EXPECT_EQ(window->text(QAccessible::Name), QString("Электромагнитные колебания в контуре"));
     EXPECT_EQ(window->child(0)->role(), QAccessible::Heading);
-    EXPECT_EQ(window->child(0)->text(QAccessible::Name), QString("Свободные электромагнитные колебания в LC-контуре"));
+    EXPECT_EQ(window->child(0)->text(QAccessible::Name),
+              QString("Свободные электромагнитные колебания в LC-контуре"));
 
     QAccessibleInterface *charge = Find(window, "Зарядить конденсатор"), *stop = Find(window, "Стоп"),
                          *start = Find(window, "Пуск"), *fast = Find(window, "быстро"),

@@ -108,9 +108,8 @@ TEST(Classroom, TheKeysPauseOnEitherLayoutAndPutTheSceneCentredOnTheWholeScreen)
     ASSERT_TRUE(l.window.isFullScreen());
     EXPECT_EQ(l.window.fullScreenAction->text(), "Обычное окно");
     // The scene fills the screen's shorter side and stands centred on the other.
-    const QSize scene = platform::LogicalMapping()
-                            .Rect(0, 0, platform::kSceneWidthTwips, platform::kSceneHeightTwips)
-                            .size();
+    const QSize
+        scene = platform::LogicalMapping().Rect(0, 0, platform::kSceneWidthTwips, platform::kSceneHeightTwips).size();
     const QPoint origin = platform::SceneOrigin();
     EXPECT_TRUE(scene.width() == l.window.width() || scene.height() == l.window.height());
     EXPECT_LE(std::abs(2 * origin.x() + scene.width() - l.window.width()), 1);

@@ -29,7 +29,8 @@ TEST(Keyboard, EveryControlAndHotAreaHasARussianName)
                              qobject_cast<QSlider*>(w);
         if (!control)
             continue;
-        EXPECT_FALSE(w->accessibleName().isEmpty()) << w->metaObject()->className() << " " << qPrintable(w->toolTip());
+        EXPECT_FALSE(w->accessibleName().isEmpty())
+            << w->metaObject()->className() << " " << qPrintable(w->toolTip());
         named += !w->accessibleName().isEmpty();
     }
     EXPECT_EQ(named, 9 + 2 + 7 + 2);  // hot areas, sliders, buttons and options
@@ -43,8 +44,9 @@ TEST(Keyboard, TabRunsAlongTheSwitchAndThenThePanel)
 {
     Lesson l;
     app::Form21& w = l.window;
-    const std::vector<QWidget*> expected = {w.imgOn1, w.imgKey0, w.imgPow0, w.Slider1, w.Slider2, w.Option1, w.Option2,
-                                            w.Command2, w.Command3, w.cmdSbros, w.Command4, w.Command6, w.Command1};
+    const std::vector<QWidget*> expected = {w.imgOn1,   w.imgKey0,  w.imgPow0,  w.Slider1,  w.Slider2,
+                                            w.Option1,  w.Option2,  w.Command2, w.Command3, w.cmdSbros,
+                                            w.Command4, w.Command6, w.Command1};
     QWidget* at = w.imgOn1;
     for (std::size_t i = 1; i < expected.size(); ++i) {
         do

@@ -237,7 +237,7 @@ TEST(Lesson, ControlsAreEnabledAsEachStateWants)
     Lesson l;
     app::Form21& w = l.window;
     auto enabled = [&] {
-        return std::vector<bool>{w.imgOn1->isEnabled(),   w.imgPow0->isEnabled(), w.imgKey0->isEnabled(),
+        return std::vector<bool>{w.imgOn1->isEnabled(),   w.imgPow0->isEnabled(),  w.imgKey0->isEnabled(),
                                  w.Command2->isEnabled(), w.Command3->isEnabled(), w.Slider1->isEnabled(),
                                  w.Slider2->isEnabled(),  w.cmdSbros->isEnabled(), w.Command5->isEnabled()};
     };

@@ -47,10 +47,10 @@ std::string RunText(app::RunState s)
     return "";
 }
 
-constexpr unsigned long kDefaultSeed = 1913;    // any fixed value: the same walk on every run
-constexpr unsigned long kDefaultEvents = 3000;  // a few seconds, and every state is reached
-constexpr unsigned long kCoverageEvents = 3000; // walks this long must have seen every state
-constexpr std::size_t kLogLength = 60;          // events shown with a failure, the latest last
+constexpr unsigned long kDefaultSeed = 1913;     // any fixed value: the same walk on every run
+constexpr unsigned long kDefaultEvents = 3000;   // a few seconds, and every state is reached
+constexpr unsigned long kCoverageEvents = 3000;  // walks this long must have seen every state
+constexpr std::size_t kLogLength = 60;           // events shown with a failure, the latest last
 
 constexpr int kLastTokStart = 43;      // tok has markers 0..47: the last group of five starts at 43
 constexpr int kLastTokpowStart = 33;   // tokpow has markers 0..37
@@ -143,8 +143,8 @@ struct Coverage {
         std::ostringstream s;
         for (int m = 0; m < static_cast<int>(Mode::Count); ++m)
             s << kModeNames[m] << " " << steps[m] << ", ";
-        s << "automatic ends " << automaticEnds << ", drags " << drags << ", resizes " << resizes
-          << ", bursts " << bursts << ", exits " << exits;
+        s << "automatic ends " << automaticEnds << ", drags " << drags << ", resizes " << resizes << ", bursts "
+          << bursts << ", exits " << exits;
         return s.str();
     }
 };
@@ -180,8 +180,8 @@ public:
         std::ostringstream s;
         s << RunText(w.state.runState) << "|" << w.state.chargeLevel << "|" << w.state.plateCharge << "|"
           << w.state.polarity << "|" << w.state.omega << "|" << w.state.beta << "|" << lesson_->clock.Now() << "|"
-          << platform::TwipsRect(w.picGr).x() << "," << platform::TwipsRect(w.picGr).y() << "|" << w.width()
-          << "x" << w.height();
+          << platform::TwipsRect(w.picGr).x() << "," << platform::TwipsRect(w.picGr).y() << "|" << w.width() << "x"
+          << w.height();
         return s.str();
     }
 
@@ -235,13 +235,13 @@ private:
     QMetaObject::Connection awake_;
 
     // What the window's history says it must show now
-    bool anyRunStarted_ = false;      // "" with Command5 enabled only before the first run
-    std::string lastRun_;             // "pow" or "on": the loop that runs or ran last
-    bool slider2Enabled_ = true;      // Slider2 as the handlers that touch it left it
-    double runStart_ = 0;             // clock reading when the running oscillation started
-    double chargeStart_ = 0;          // clock reading when the running charging started
-    int chargeFrom_ = 0;              // the level that charging started from
-    double chargeT_ = 0, chargeTau_ = 0;  // time and time constant the next charging step shows
+    bool anyRunStarted_ = false;             // "" with Command5 enabled only before the first run
+    std::string lastRun_;                    // "pow" or "on": the loop that runs or ran last
+    bool slider2Enabled_ = true;             // Slider2 as the handlers that touch it left it
+    double runStart_ = 0;                    // clock reading when the running oscillation started
+    double chargeStart_ = 0;                 // clock reading when the running charging started
+    int chargeFrom_ = 0;                     // the level that charging started from
+    double chargeT_ = 0, chargeTau_ = 0;     // time and time constant the next charging step shows
     std::optional<std::size_t> restBudget_;  // queued steps left before a loop that was ended must be gone
     bool lastEventWasLiveStep_ = false;
     Mode lastStepMode_ = Mode::Rest;
@@ -454,17 +454,25 @@ void Monkey::RandomClick()
     app::Form21& w = W();
     const int r = Uniform(0, 19);
     switch (r) {
-    case 0: case 1: case 2: ClickSwitch(w.imgPow0, "imgPow(0)"); break;
-    case 3: case 4: case 5: ClickSwitch(w.imgOn1, "imgOn(1)"); break;
-    case 6: case 7: case 8: ClickSwitch(w.imgKey0, "imgKey(0)"); break;
+    case 0:
+    case 1:
+    case 2: ClickSwitch(w.imgPow0, "imgPow(0)"); break;
+    case 3:
+    case 4:
+    case 5: ClickSwitch(w.imgOn1, "imgOn(1)"); break;
+    case 6:
+    case 7:
+    case 8: ClickSwitch(w.imgKey0, "imgKey(0)"); break;
     case 9: {
         platform::HotArea* areas[] = {w.Image1, w.Image2, w.Image3, w.Image4, w.Image5, w.Image6};
         ClickSwitch(areas[Uniform(0, 5)], "an Image hot area");
         break;
     }
     case 10: ClickButton(w.cmdSbros, "cmdSbros"); break;
-    case 11: case 12: ClickButton(w.Command2, "Command2"); break;
-    case 13: case 14: ClickButton(w.Command3, "Command3"); break;
+    case 11:
+    case 12: ClickButton(w.Command2, "Command2"); break;
+    case 13:
+    case 14: ClickButton(w.Command3, "Command3"); break;
     case 15: ClickButton(w.Command4, "Command4"); break;
     case 16: ClickButton(w.Command6, "Command6"); break;
     case 17: ClickButton(w.Command5, "Command5"); break;
@@ -608,7 +616,8 @@ void Monkey::Check()
     app::Form21& w = W();
     const std::string rs = RunText(w.state.runState);
     Expect(QCoreApplication::instance()->thread()->loopLevel() == 0, "an event loop is running inside the test");
-    Expect(awakes_ <= allowedWakes_, "pending events were handled inside a handler (" + std::to_string(awakes_) + " wakes)");
+    Expect(awakes_ <= allowedWakes_,
+           "pending events were handled inside a handler (" + std::to_string(awakes_) + " wakes)");
     awakes_ = 0;
 
     const bool rest = rs != "pow" && rs != "on";
@@ -669,8 +678,8 @@ void Monkey::CheckEnabledControls()
     Expect(w.Label4->Visible() == in && w.Label5->Visible() == !in, "the title does not match the resistor");
     Expect(w.Image1->isEnabled() == in, "the resistor's hot area does not match the resistor");
     Expect(!w.Picture2->isHidden() == in && w.Line25->Visible() == in, "the resistor drawing does not match");
-    Expect((w.state.beta != 0) == in, "beta is " + std::to_string(w.state.beta) + " with the resistor " +
-                                          (in ? "in" : "out"));
+    Expect((w.state.beta != 0) == in,
+           "beta is " + std::to_string(w.state.beta) + " with the resistor " + (in ? "in" : "out"));
     Expect(w.Option1->Value() != w.Option2->Value(), "not exactly one charging speed is selected");
 }
 

@@ -46,9 +46,9 @@ TEST(StartUp, ControlsStartShownHiddenEnabledAsLaidOut)
     for (auto* shown : {w.Line10, w.Line11, w.Line12, w.Line26})
         EXPECT_TRUE(shown->Visible());
     EXPECT_FALSE(w.Image1->isEnabled());
-    for (QWidget* c : {static_cast<QWidget*>(w.imgOn1), static_cast<QWidget*>(w.imgPow0),
-                       static_cast<QWidget*>(w.imgKey0), static_cast<QWidget*>(w.cmdSbros),
-                       static_cast<QWidget*>(w.Command5), static_cast<QWidget*>(w.Slider2)})
+    for (QWidget* c :
+         {static_cast<QWidget*>(w.imgOn1), static_cast<QWidget*>(w.imgPow0), static_cast<QWidget*>(w.imgKey0),
+          static_cast<QWidget*>(w.cmdSbros), static_cast<QWidget*>(w.Command5), static_cast<QWidget*>(w.Slider2)})
         EXPECT_TRUE(c->isEnabled());
     // No charge marker shows but the meters' terminals and the strip's unused row.
     for (const auto& [i, m] : w.tok.All())

@@ -29,8 +29,8 @@ constexpr const fields::CapTipTable& kTips = fields::kCapFieldX;
 double Rad(double degrees) { return degrees * 6.28 / 360.0; }
 double HalfWidth(int j) { return kRadius[j] / kAspect[j]; }
 
-void Call(platform::Surface& s, const QColor& c, int count, int picupTop, bool swapLock = false,
-          int slider1 = 4, bool resistorIn = false)
+void Call(platform::Surface& s, const QColor& c, int count, int picupTop, bool swapLock = false, int slider1 = 4,
+          bool resistorIn = false)
 {
     fields::DrawCapacitorField(s, c, count, swapLock, {picupTop, slider1, resistorIn});
 }
@@ -202,10 +202,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Combine(::testing::Values(1.0, 2.0),
                        ::testing::Values(SwapCase{7, 7, false, {0, 1, 2, 3, 4, 5, 6}},
                                          SwapCase{7, 6, false, {0, 1, 2, 3, 4, 5}},
-                                         SwapCase{7, 4, false, {0, 1, 2, 3}},
-                                         SwapCase{7, 1, false, {0, 1, 2}},
-                                         SwapCase{7, 0, false, {0, 1}},
-                                         SwapCase{7, 9, false, {0, 1}},
+                                         SwapCase{7, 4, false, {0, 1, 2, 3}}, SwapCase{7, 1, false, {0, 1, 2}},
+                                         SwapCase{7, 0, false, {0, 1}}, SwapCase{7, 9, false, {0, 1}},
                                          SwapCase{0, 7, true, {0, 1, 2, 3}},
                                          SwapCase{3, 1, true, {0, 1, 2, 3, 4, 5, 6}},
                                          SwapCase{7, 1, true, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}})));

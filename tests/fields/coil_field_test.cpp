@@ -24,8 +24,10 @@ constexpr double kEndsX[2] = {1750, 4400};
 constexpr double kAxisY = 3830;
 constexpr double kTipY = 3840;
 double RingRadius(int k) { return 850 + 250 * k; }
-constexpr double kCoilLines[4][4] = {{1750, 3730, 4000, 3630}, {1750, 4100, 4000, 3970},
-                                     {1750, 3390, 4000, 3270}, {1750, 4470, 4000, 4300}};
+constexpr double kCoilLines[4][4] = {{1750, 3730, 4000, 3630},
+                                     {1750, 4100, 4000, 3970},
+                                     {1750, 3390, 4000, 3270},
+                                     {1750, 4470, 4000, 4300}};
 
 void DrawLinesByHand(platform::Surface& s)
 {
@@ -75,8 +77,7 @@ bool BarbShows(const platform::Surface& s, int tip, int dx, int barbSide)
 }
 
 // The pixels of one barb, drawn alone, that are not drawn in `others`.
-std::vector<QPoint> BarbOnlyPixels(const platform::Mapping& m, int tip, int dx, int barbSide,
-                                   const QImage& others)
+std::vector<QPoint> BarbOnlyPixels(const platform::Mapping& m, int tip, int dx, int barbSide, const QImage& others)
 {
     auto barb = WindowSurface(m);
     barb->Line(tip, kTipY, tip + 50 * dx, kTipY + 140 * barbSide, Qt::black);
@@ -91,8 +92,7 @@ std::vector<QPoint> BarbOnlyPixels(const platform::Mapping& m, int tip, int dx, 
 
 bool AllDrawn(const QImage& layer, const std::vector<QPoint>& pixels)
 {
-    return std::all_of(pixels.begin(), pixels.end(),
-                       [&](QPoint p) { return fieldtest::Drawn(layer, p.x(), p.y()); });
+    return std::all_of(pixels.begin(), pixels.end(), [&](QPoint p) { return fieldtest::Drawn(layer, p.x(), p.y()); });
 }
 
 bool NoneDrawn(const QImage& layer, const std::vector<QPoint>& pixels)
@@ -103,8 +103,7 @@ bool NoneDrawn(const QImage& layer, const std::vector<QPoint>& pixels)
 
 bool RingShows(const platform::Surface& s, int k)
 {
-    return DrawnNear(s, kEndsX[0], kAxisY - RingRadius(k)) &&
-           DrawnNear(s, kEndsX[1], kAxisY + RingRadius(k));
+    return DrawnNear(s, kEndsX[0], kAxisY - RingRadius(k)) && DrawnNear(s, kEndsX[1], kAxisY + RingRadius(k));
 }
 
 bool AnyBarbShows(const platform::Surface& s, int k)

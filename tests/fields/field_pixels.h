@@ -20,21 +20,17 @@ inline constexpr int kWindowHeight = 11010;
 // A fresh window surface: nothing drawn, erasing in the window background, thin pen.
 inline std::unique_ptr<platform::Surface> WindowSurface(const platform::Mapping& mapping)
 {
-    auto s = std::make_unique<platform::Surface>(QSize(kWindowWidth, kWindowHeight),
-                                                 platform::WindowBackground(), 1.0);
+    auto s = std::make_unique<platform::Surface>(QSize(kWindowWidth, kWindowHeight), platform::WindowBackground(),
+                                                 1.0);
     s->SetMapping(mapping);
     return s;
 }
 
-inline bool Drawn(const QImage& layer, int x, int y)
-{
-    return layer.valid(x, y) && qAlpha(layer.pixel(x, y)) != 0;
-}
+inline bool Drawn(const QImage& layer, int x, int y) { return layer.valid(x, y) && qAlpha(layer.pixel(x, y)) != 0; }
 
 // Whether any pixel within `radius` device pixels of a point in twips is drawn; with a
 // colour, whether one of them has that colour.
-inline bool DrawnNear(const platform::Surface& s, double x, double y, int radius = 1,
-                      QColor colour = QColor())
+inline bool DrawnNear(const platform::Surface& s, double x, double y, int radius = 1, QColor colour = QColor())
 {
     const QPoint p = s.GetMapping().Point(x, y);
     for (int dy = -radius; dy <= radius; ++dy)
@@ -50,8 +46,7 @@ inline bool DrawnNear(const platform::Surface& s, double x, double y, int radius
 // Whether a straight stroke from (x1, y1) to (x2, y2) in twips shows at the fraction t of
 // its length: the row of that point is searched one pen width either side of where the
 // stroke between the two mapped end points crosses it.
-inline bool StrokeShows(const platform::Surface& s, double x1, double y1, double x2, double y2,
-                        double t)
+inline bool StrokeShows(const platform::Surface& s, double x1, double y1, double x2, double y2, double t)
 {
     const platform::Mapping& m = s.GetMapping();
     const QPoint a = m.Point(x1, y1), b = m.Point(x2, y2);

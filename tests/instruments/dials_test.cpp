@@ -68,8 +68,10 @@ struct SceneScaleGuard {
 
 TEST(PointerTip, MeterNeedlesAtTheScaleMarks)
 {
-    const struct { double d; QPoint tip; } cases[] = {
-        {0, {1399, 540}}, {60, {481, 1070}}, {-60, {2317, 1068}}, {30, {869, 682}}, {-30, {1929, 681}}};
+    const struct {
+        double d;
+        QPoint tip;
+    } cases[] = {{0, {1399, 540}}, {60, {481, 1070}}, {-60, {2317, 1068}}, {30, {869, 682}}, {-30, {1929, 681}}};
     for (const auto& c : cases)
         EXPECT_EQ(PointerTip(kMeterPivot, needleLength, NeedleAngle(c.d)), c.tip) << "d = " << c.d;
 }

@@ -91,4 +91,4 @@ TEST(Charging, NoInputLeavesTheLevelsOrMarkerRows)
     EXPECT_EQ(OscillationMarkerGroup(-100000), 43);
 }
 
-} // namespace
+}  // namespace

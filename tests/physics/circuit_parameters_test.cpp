@@ -8,7 +8,7 @@ namespace {
 
 TEST(CircuitParameters, EverySliderSettingGivesItsFrequencyAndUnderdampedBeta)
 {
-    const double periods[] = {60, 20, 12, 4, 2, 4.0 / 3, 1}; // seconds, with pi = 3.14
+    const double periods[] = {60, 20, 12, 4, 2, 4.0 / 3, 1};  // seconds, with pi = 3.14
     const double factors[] = {0.05, 0.15, 0.3, 0.4, 0.5};
     for (int v = 1; v <= 7; ++v) {
         EXPECT_NEAR(2 * 3.14 / physics::OmegaForSetting(v, 3.14), periods[v - 1], 1e-12) << v;
@@ -47,4 +47,4 @@ TEST(CircuitParameters, LoopTablesAndOutOfRangePositions)
     EXPECT_EQ(physics::SwapThresholdForSetting(0), 4);
 }
 
-} // namespace
+}  // namespace

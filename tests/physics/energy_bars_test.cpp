@@ -60,4 +60,4 @@ TEST(EnergyBars, FullAndEmptyEnds)
     EXPECT_EQ(physics::ChargingBarWidth(255), 2145);
 }
 
-} // namespace
+}  // namespace

@@ -67,7 +67,9 @@ TEST(OscillationRun, SliderLoweredDuringRunPicksTheModelByExactComparison)
 
 TEST(OscillationRun, CriticalDischargeTakesOverAtEqualOmega)
 {
-    struct Case { int start, now; };
+    struct Case {
+        int start, now;
+    };
     for (Case c : {Case{5, 4}, Case{7, 5}}) {
         for (bool swapped : {false, true}) {
             LoopRun run;
@@ -79,7 +81,7 @@ TEST(OscillationRun, CriticalDischargeTakesOverAtEqualOmega)
                 run.Step(c.now, t);
                 const double e = std::exp(-run.beta * t);
                 const int falling = static_cast<int>(std::floor(255 * -e));
-                ASSERT_EQ(run.omega, run.beta); // untouched: the clock keeps the undamped period
+                ASSERT_EQ(run.omega, run.beta);  // untouched: the clock keeps the undamped period
                 ASSERT_EQ(run.current, -run.beta * e);
                 ASSERT_EQ(run.currentDirection, -1);
                 ASSERT_EQ(run.chargeRatio, e);
@@ -104,7 +106,7 @@ TEST(OscillationRun, FrozenModelKeepsItsOutputsAndNeverEnds)
     run.Step(5, 0.7);
     const LoopRun before = run;
     for (double t : {0.8, 301.0, 1000.0}) {
-        run.Step(3, t); // omega 0.523 < beta 1.57
+        run.Step(3, t);  // omega 0.523 < beta 1.57
         EXPECT_EQ(run.plateCharge, before.plateCharge);
         EXPECT_EQ(run.currentLevel, before.currentLevel);
         EXPECT_EQ(run.markerPhase, before.markerPhase);
@@ -134,7 +136,11 @@ TEST(OscillationRun, DampedFrequencyEqualToBetaHandsOverInTheSameStep)
 
 TEST(OscillationRun, EndsJustAfterItsTimeLimitAndStillComputesTheStep)
 {
-    struct Case { int k; int v; double limit; }; // k 0: no resistor
+    struct Case {
+        int k;
+        int v;
+        double limit;
+    };  // k 0: no resistor
     for (Case c : {Case{0, 5, 600}, Case{1, 5, 300}, Case{5, 4, 300}}) {
         LoopRun run;
         double omega0 = 0;
@@ -178,4 +184,4 @@ TEST(OscillationRun, CriticalLevelsStayInRangeForAnyInput)
     }
 }
 
-} // namespace
+}  // namespace

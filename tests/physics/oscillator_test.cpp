@@ -31,9 +31,8 @@ OscillatorOutput DampedStep(double omega0, double beta, int chargeLevel, double 
 // share of them, and the charge passes zero twice a period, 2 * 3.14 / omega.
 TEST(OscillatorModel, EnergyDecaysAsTheEnvelopeAndTheChargeCrossesZeroTwicePerPeriod)
 {
-    const double frequencies[] = {3.14 / 30, 3.14 / 10, 3.14 / 6, 3.14 / 2,
-                                  3.14,      3 * 3.14 / 2, 2 * 3.14};
-    const double dampings[] = {0, 0.05, 0.15, 0.3, 0.4, 0.5}; // 0: no resistor
+    const double frequencies[] = {3.14 / 30, 3.14 / 10, 3.14 / 6, 3.14 / 2, 3.14, 3 * 3.14 / 2, 2 * 3.14};
+    const double dampings[] = {0, 0.05, 0.15, 0.3, 0.4, 0.5};  // 0: no resistor
     for (double w0 : frequencies) {
         for (double f : dampings) {
             const double beta = w0 * f;
@@ -74,12 +73,12 @@ TEST(OscillatorModel, StartsFromFullChargeWithNoCurrent)
 {
     const OscillatorOutput o = DampedStep(3.14, 0, 255, 0.0, false);
     EXPECT_EQ(o.current, 0.0);
-    EXPECT_EQ(o.currentDirection, -1); // a current of exactly 0 counts as negative
+    EXPECT_EQ(o.currentDirection, -1);  // a current of exactly 0 counts as negative
     EXPECT_EQ(o.chargeRatio, 1.0);
     EXPECT_EQ(o.plateCharge, 255);
     EXPECT_EQ(o.currentLevel, 0);
-    EXPECT_EQ(o.markerPhase, -255); // Int(-255 * sin(1.57)) = Int(-254.99992)
-    EXPECT_EQ(o.graphU, 1.0);       // graphAmp / 255 with graphAmp 255
+    EXPECT_EQ(o.markerPhase, -255);  // Int(-255 * sin(1.57)) = Int(-254.99992)
+    EXPECT_EQ(o.graphU, 1.0);        // graphAmp / 255 with graphAmp 255
     EXPECT_EQ(o.graphI, 0.0);
 
     // Swapped plates: the charge starts reversed, its magnitude and the current do not.
@@ -88,7 +87,7 @@ TEST(OscillatorModel, StartsFromFullChargeWithNoCurrent)
     EXPECT_NEAR(swapped.chargeRatio, -0.9999987, 1e-7);
     EXPECT_EQ(swapped.plateCharge, 255);
     EXPECT_EQ(swapped.current, 0.0);
-    EXPECT_EQ(swapped.markerPhase, 254); // Int(255 * 0.99999...) with the phase pi
+    EXPECT_EQ(swapped.markerPhase, 254);  // Int(255 * 0.99999...) with the phase pi
 }
 
 TEST(OscillatorModel, PeriodAtSettingFive)
@@ -133,4 +132,4 @@ TEST(OscillatorModel, LevelsStayInRangeForAnyInput)
     }
 }
 
-} // namespace
+}  // namespace

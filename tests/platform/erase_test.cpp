@@ -50,8 +50,7 @@ void DrawAll(platform::Surface& s, const std::vector<Figure>& figures, QColor co
 std::vector<Figure> RandomFigures(unsigned seed, int count)
 {
     std::mt19937 rng(seed);
-    std::uniform_real_distribution<double> x(-500, 6500), y(-500, 5000), r(20, 2500), ang(0, 6.28),
-        asp(0.3, 15);
+    std::uniform_real_distribution<double> x(-500, 6500), y(-500, 5000), r(20, 2500), ang(0, 6.28), asp(0.3, 15);
     std::vector<Figure> out;
     for (int i = 0; i < count; ++i)
         out.push_back({static_cast<int>(rng() % 3), x(rng), y(rng), i % 3 == 0 ? x(rng) : r(rng),
@@ -223,8 +222,8 @@ TEST(Surface, TheDamageReportedForAFigureHoldsEveryPixelItChangesAndNoneIfItChan
                     for (int px = 0; px < after.width(); ++px)
                         if (before.pixel(px, py) != after.pixel(px, py)) {
                             ASSERT_TRUE(damaged.contains(px, py))
-                                << "figure " << f.kind << " " << f.a << " " << f.b << " " << f.c << " " << f.d
-                                << " " << f.e << " " << f.f << " at scale " << scale << " pen " << pen << " changed (" << px
+                                << "figure " << f.kind << " " << f.a << " " << f.b << " " << f.c << " " << f.d << " "
+                                << f.e << " " << f.f << " at scale " << scale << " pen " << pen << " changed (" << px
                                 << ", " << py << ") outside the damage " << damaged.x() << "," << damaged.y() << " "
                                 << damaged.width() << "x" << damaged.height();
                         }

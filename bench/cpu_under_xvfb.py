@@ -5,7 +5,9 @@ the frames the X server receives, while at rest, charging and oscillating.
 The real program runs on a virtual X display (Xvfb) and is driven as a teacher would drive it,
 with xdotool: rest, charge, "Стоп", "Пуск ", the key P (pause). Over each phase the CPU time of both processes
 is read from /proc/PID/stat, and the repaints are counted as the server sees them through the
-X DAMAGE extension: damage reports closer than a few milliseconds belong to one frame.
+X DAMAGE extension: damage reports closer than a few milliseconds belong to one frame, and
+each report is one rectangle the program's flush put on the window (every rectangle is a
+request, and a completion event back, between the program and the server).
 
     bench/cpu_under_xvfb.py build/app/oscillations            # scale 1 and 2, 8 s a phase
     bench/cpu_under_xvfb.py --scale 2 --seconds 4 PROGRAM [PROGRAM ...]
@@ -52,6 +54,7 @@ class DamageCounter(threading.Thread):
         self.dpy.flush()
         self.lock = threading.Lock()
         self.frames = 0
+        self.rectangles = 0  # one report per rectangle the program's flush put on the window
         self.last_ms = None
 
     def run(self):
@@ -63,14 +66,17 @@ class DamageCounter(threading.Thread):
             if e.type != self.dpy.extension_event.DamageNotify:
                 continue
             with self.lock:
+                self.rectangles += 1
                 if self.last_ms is None or e.timestamp - self.last_ms > FRAME_GAP_MS:
                     self.frames += 1
                 self.last_ms = e.timestamp
 
     def take(self):
+        """Frames and rectangles since the last call."""
         with self.lock:
-            n, self.frames = self.frames, 0
-            return n
+            n, r = self.frames, self.rectangles
+            self.frames = self.rectangles = 0
+            return n, r
 
 
 def xdotool(*args, env):
@@ -108,8 +114,9 @@ def measure(program, scale, seconds, display_number):
             time.sleep(seconds)
             p1, x1, t1 = cpu_seconds(prog.pid), cpu_seconds(xvfb.pid), time.monotonic()
             wall = t1 - t0
+            frames, rectangles = counter.take()
             return {"phase": label, "program": 100 * (p1 - p0) / wall, "xserver": 100 * (x1 - x0) / wall,
-                    "fps": counter.take() / wall}
+                    "fps": frames / wall, "rects": rectangles / frames if frames else 0.0}
 
         rows = [phase("rest")]
         click("pow")
@@ -138,12 +145,12 @@ def main():
     ap.add_argument("--seconds", type=float, default=8.0, help="length of each phase")
     ap.add_argument("--display", type=int, default=97, help="the number of the virtual display")
     args = ap.parse_args()
-    print(f"{'program':40} {'scale':>5} {'phase':12} {'program %':>9} {'X server %':>10} {'sum %':>6} {'frames/s':>8}")
+    print(f"{'program':40} {'scale':>5} {'phase':12} {'program %':>9} {'X server %':>10} {'sum %':>6} {'frames/s':>8} {'rects/frame':>11}")
     for scale in args.scale or [1, 2]:
         for program in args.programs:
             for r in measure(program, scale, args.seconds, args.display):
                 print(f"{program[-40:]:40} {scale:>5} {r['phase']:12} {r['program']:9.1f} {r['xserver']:10.1f} "
-                      f"{r['program'] + r['xserver']:6.1f} {r['fps']:8.1f}", flush=True)
+                      f"{r['program'] + r['xserver']:6.1f} {r['fps']:8.1f} {r['rects']:11.1f}", flush=True)
 
 
 if __name__ == "__main__":

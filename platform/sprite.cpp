@@ -15,15 +15,6 @@ void Sprite::SetVisible(bool v)
     Changed();
 }
 
-void Sprite::Place(int left, int top, int width, int height)
-{
-    if (shown_)
-        Changed();  // where it was
-    twips_ = QRect(left, top, width, height);
-    if (shown_)
-        Changed();
-}
-
 QRect Sprite::Geometry() const
 {
     // Mapped edge by edge in the container's frame, as a child widget placed there would be.

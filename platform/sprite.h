@@ -23,7 +23,6 @@ public:
     void SetVisible(bool v);
     // Where it lies in its container, in twips.
     QRect Twips() const { return twips_; }
-    void Place(int left, int top, int width, int height);
     // Where it lies in its container, in logical pixels (the container's scene corner is 0, 0).
     QRect Geometry() const;
     Container* Owner() const { return owner_; }

@@ -10,28 +10,8 @@ app_id=org.classroom.oscillations
 sizes=(16 32 48 64 128 256)
 
 prefix=$(mktemp -d)
-manifest="$build/install_manifest.txt"
-# The manifest of a real install is how it is removed again: keep it.
-saved_manifest=""
-if [ -f "$manifest" ]; then
-    saved_manifest=$(mktemp)
-    cp "$manifest" "$saved_manifest"
-fi
-cleanup() {
-    rm -rf "$prefix"
-    if [ -n "$saved_manifest" ]; then
-        mv "$saved_manifest" "$manifest"
-    else
-        rm -f "$manifest"
-    fi
-}
-trap cleanup EXIT
-
-failures=0
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
+source "$(dirname "$0")/common.sh"
+keep_manifest "$build" "$prefix"
 
 if ! log=$("$cmake" --install "$build" --prefix "$prefix" 2>&1); then
     echo "$log"

@@ -11,28 +11,9 @@ skip=77  # the exit status CTest reports as a skipped test
 
 work=$(mktemp -d)
 # Making the package installs the build into a staging tree and writes the build's install
-# manifest; the manifest of a real install is how it is removed again: keep it.
-manifest="$build/install_manifest.txt"
-saved_manifest=""
-if [ -f "$manifest" ]; then
-    saved_manifest="$work/install_manifest.txt"
-    cp "$manifest" "$saved_manifest"
-fi
-cleanup() {
-    if [ -n "$saved_manifest" ]; then
-        cp "$saved_manifest" "$manifest"
-    else
-        rm -f "$manifest"
-    fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-failures=0
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
+# manifest: it is kept.
+source "$(dirname "$0")/common.sh"
+keep_manifest "$build" "$work"
 
 if ! log=$("$cpack" -G DEB --config "$build/CPackConfig.cmake" -B "$work/out" 2>&1); then
     echo "$log"

@@ -131,6 +131,35 @@ TEST(Surface, ADrawingMadeAgainAtAnotherScaleIsTheDrawingMadeThereFromTheStart)
     EXPECT_EQ(moved.RecordedFigures(), 0u);
 }
 
+TEST(Container, ARecolouredBoxShowsWhatABoxMadeInThatColourShows)
+{
+    // A wire takes a new colour every frame, and the same colours again; a label can come or
+    // go in between. Each time it must show what a box made so shows.
+    auto tag = [](Container& b) {
+        return b.AddLabel(600, 600, 1500, 400, "Заряд", {"Arial", 12, true, false}, Qt::black, true, Qt::white);
+    };
+    auto fresh = [&](QColor c, bool tagged) {
+        auto b = MakeBox();
+        b->SetBackColor(c);
+        if (tagged)
+            tag(*b);
+        return b->Compose(1);
+    };
+    auto box = MakeBox();
+    const QColor colours[] = {QColor(255, 0, 0), QColor(0, 128, 255), QColor(255, 0, 0), platform::ButtonFace()};
+    for (const QColor c : colours) {
+        box->SetBackColor(c);
+        EXPECT_EQ(testsupport::DifferentPixels(box->Compose(1), fresh(c, false)), 0) << c.name().toStdString();
+    }
+    platform::LabelItem* label = tag(*box);
+    for (const bool shown : {true, false}) {
+        label->SetVisible(shown);
+        box->SetBackColor(colours[0]);
+        EXPECT_EQ(testsupport::DifferentPixels(box->Compose(1), fresh(colours[0], shown)), 0) << shown;
+        box->SetBackColor(colours[1]);
+    }
+}
+
 TEST(Surface, DrawingSurvivesARepaintAndClearEmptiesIt)
 {
     auto box = MakeBox();

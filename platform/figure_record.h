@@ -32,7 +32,12 @@ struct Figure {
     // every frame, mostly unchanged: filling known runs spares walking the outline again.
     mutable std::vector<PixelRun> pixels{};
     mutable std::uint64_t tracedFor = 0;  // the raster's mapping stamp; 0: not traced
-    mutable QRect box{};                  // the runs' bounding box
+    // The runs, cut at tile edges and gathered by tile: the runs of tile `tile` are
+    // pixels[begin, end).
+    struct TileRuns {
+        int tile, begin, end;
+    };
+    mutable std::vector<TileRuns> tiles{};
     // The value its pixels were last given, and when, on the raster's fill clock (0: never).
     mutable QRgb filledValue = 0;
     mutable std::uint64_t filledAt = 0;

@@ -85,7 +85,8 @@ void Surface::SetMapping(const Mapping& mapping)
     const QSize device(std::max(1, mapping_.Px(twipsSize_.width())), std::max(1, mapping_.Px(twipsSize_.height())));
     layer_ = QImage(device, QImage::Format_ARGB32_Premultiplied);
     layer_.fill(Qt::transparent);
-    changes_.clear();
+    tileColumns_ = ((device.width() - 1) >> kTileShift) + 1;
+    tileChanged_.assign(static_cast<std::size_t>(tileColumns_) * (((device.height() - 1) >> kTileShift) + 1), 0);
     fillBarrier_ = fillClock_;
     for (const Figure& f : record_.Figures())
         Rasterise(f);
@@ -106,38 +107,42 @@ QRect Surface::Rasterise(const Figure& f)
 {
     if (f.tracedFor != mappingStamp_) {
         TraceFigure(f);
+        GatherByTile(f);
         f.tracedFor = mappingStamp_;
-        f.box = QRect();
-        for (const PixelRun& r : f.pixels)
-            f.box |= QRect(QPoint(r.from, r.row), QPoint(r.to, r.row));
         f.filledAt = 0;
     }
     const QRgb value = qPremultiply(f.colour.rgba());
     // Most figures of a frame are drawn again as they were: their pixels, scattered over the
-    // whole layer, cost a cache miss each to look at.
-    if (f.filledAt > fillBarrier_ && f.filledValue == value && !ChangedSince(f.filledAt, f.box))
-        return {};
-    const QRect changed = Fill(f.pixels, value);
+    // whole layer, cost a cache miss each to look at, their tiles' clocks a few.
+    const bool asLastFilled = f.filledAt > fillBarrier_ && f.filledValue == value;
+    ++fillClock_;
+    const QRect changed = Fill(f, value, asLastFilled ? f.filledAt : 0);
     f.filledValue = value;
-    f.filledAt = ++fillClock_;
-    if (!changed.isEmpty()) {
-        constexpr std::size_t kMostChanges = 512;  // beyond it every figure is filled once more
-        if (changes_.size() == kMostChanges) {
-            changes_.clear();
-            fillBarrier_ = fillClock_;
-        } else {
-            changes_.emplace_back(f.filledAt, changed);
-        }
-    }
+    f.filledAt = fillClock_;
     return changed;
 }
 
-bool Surface::ChangedSince(std::uint64_t stamp, const QRect& box) const
+void Surface::GatherByTile(const Figure& f) const
 {
-    for (auto it = changes_.rbegin(); it != changes_.rend() && it->first > stamp; ++it)
-        if (it->second.intersects(box))
-            return true;
-    return false;
+    std::vector<std::pair<int, PixelRun>> cut;
+    cut.reserve(f.pixels.size());
+    for (const PixelRun& r : f.pixels) {
+        const int rowTiles = (r.row >> kTileShift) * tileColumns_;
+        for (int from = r.from; from <= r.to;) {
+            const int to = std::min(r.to, (((from >> kTileShift) + 1) << kTileShift) - 1);
+            cut.push_back({rowTiles + (from >> kTileShift), {r.row, from, to}});
+            from = to + 1;
+        }
+    }
+    std::stable_sort(cut.begin(), cut.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    f.pixels.clear();
+    f.tiles.clear();
+    for (const auto& [tile, run] : cut) {
+        if (f.tiles.empty() || f.tiles.back().tile != tile)
+            f.tiles.push_back({tile, static_cast<int>(f.pixels.size()), static_cast<int>(f.pixels.size())});
+        f.pixels.push_back(run);
+        ++f.tiles.back().end;
+    }
 }
 
 void Surface::TraceFigure(const Figure& f)
@@ -250,27 +255,33 @@ void Surface::Trace(const QPoint* points, int count, std::vector<PixelRun>& runs
     }
 }
 
-QRect Surface::Fill(const std::vector<PixelRun>& runs, QRgb value)
+QRect Surface::Fill(const Figure& f, QRgb value, std::uint64_t since)
 {
     uchar* const bits = layer_.bits();
     const qsizetype stride = layer_.bytesPerLine();
+    const std::uint64_t now = fillClock_;
     // The box of the pixels that took another value.
     int left = layer_.width(), right = -1, top = layer_.height(), bottom = -1;
-    for (const PixelRun& r : runs) {
-        auto* line = reinterpret_cast<QRgb*>(bits + r.row * stride);
-        int first = r.to + 1, last = r.from - 1;
-        for (int col = r.from; col <= r.to; ++col)
-            if (line[col] != value) {
-                line[col] = value;
-                first = std::min(first, col);
-                last = col;
-            }
-        if (first <= last) {
-            left = std::min(left, first);
-            right = std::max(right, last);
-            top = std::min(top, r.row);
-            bottom = std::max(bottom, r.row);
+    for (const Figure::TileRuns& t : f.tiles) {
+        std::uint64_t& tileChanged = tileChanged_[static_cast<std::size_t>(t.tile)];
+        if (since != 0 && tileChanged <= since)
+            continue;  // nothing changed these pixels since they took this value
+        bool changedHere = false;
+        for (int i = t.begin; i < t.end; ++i) {
+            const PixelRun& r = f.pixels[static_cast<std::size_t>(i)];
+            auto* line = reinterpret_cast<QRgb*>(bits + r.row * stride);
+            for (int col = r.from; col <= r.to; ++col)
+                if (line[col] != value) {
+                    line[col] = value;
+                    left = std::min(left, col);
+                    right = std::max(right, col);
+                    top = std::min(top, r.row);
+                    bottom = std::max(bottom, r.row);
+                    changedHere = true;
+                }
         }
+        if (changedHere)
+            tileChanged = now;
     }
     return right < left ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
 }
@@ -279,7 +290,6 @@ void Surface::Clear()
 {
     record_.Clear();
     layer_.fill(Qt::transparent);
-    changes_.clear();
     fillBarrier_ = fillClock_;
     if (damage_)
         damage_(layer_.rect());

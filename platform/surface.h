@@ -73,21 +73,26 @@ private:
     // The runs of pixels the pen covers along a polyline, clipped to the layer.
     void Trace(const QPoint* points, int count, std::vector<PixelRun>& runs);
     void TraceFigure(const Figure& f);
-    // Gives the runs' pixels a value; returns the box of those that took another value.
-    QRect Fill(const std::vector<PixelRun>& runs, QRgb value);
+    // Cuts a figure's traced runs at tile edges and gathers them by tile.
+    void GatherByTile(const Figure& f) const;
+    // Gives a figure's pixels a value; returns the box of those that took another value. With
+    // `since` (not 0), only its pixels in tiles that a fill changed after that moment are looked at.
+    QRect Fill(const Figure& f, QRgb value, std::uint64_t since);
 
     QSize twipsSize_;
     QColor erase_;
     double penPx_;
     Mapping mapping_;
     std::uint64_t mappingStamp_ = 0;  // grows with every mapping: figures traced before are stale
-    // Fills that changed pixels, in order, with the box of what they changed. A figure filled
-    // again with the value it was last filled with, where no later fill changed anything, would
-    // change nothing: it is skipped without touching its pixels.
-    bool ChangedSince(std::uint64_t stamp, const QRect& box) const;
+    // A figure filled again with the value it was last filled with changes nothing, unless
+    // a later fill changed its pixels: the layer is cut into tiles that remember when a fill
+    // last changed one of their pixels, and only a figure's runs in tiles changed since its
+    // own fill are filled again. Most figures of a frame so cost a look at a few tiles.
+    static constexpr int kTileShift = 4;  // tiles of 16 x 16 device pixels
     std::uint64_t fillClock_ = 0;
-    std::uint64_t fillBarrier_ = 0;  // figures filled at or before it are filled again
-    std::vector<std::pair<std::uint64_t, QRect>> changes_;
+    std::uint64_t fillBarrier_ = 0;  // figures filled at or before it are filled again in full
+    int tileColumns_ = 0;
+    std::vector<std::uint64_t> tileChanged_;  // per tile, the fill clock of its last change
     FigureRecord record_;
     QImage layer_;
     std::vector<QPoint> points_;             // the polyline being drawn, kept to spare an allocation a figure

@@ -11,6 +11,7 @@
 #include "platform/clock.h"
 #include "platform/container.h"
 #include "platform/controls.h"
+#include "platform/swatch.h"
 #include "platform/manual_drag.h"
 
 namespace app {

@@ -37,10 +37,8 @@ void Form21::BuildGraph()
     picGr->AddLabel(90, 2610, 285, 405, "I", axis, kBlack, true, kWhite);
     picGr->AddLabel(5610, 3690, 285, 345, "t", axis, kBlack, true, kWhite);
 
-    imgU = new platform::Swatch(picGr, QColor(0, 0, 255), 8);
-    platform::Place(imgU, 420, 1260, 120, 120);
-    imgI = new platform::Swatch(picGr, QColor(255, 0, 0), 8);
-    platform::Place(imgI, 420, 3570, 120, 120);
+    imgU = new platform::Swatch(picGr, QColor(0, 0, 255), 8, QRect(420, 1260, 120, 120));
+    imgI = new platform::Swatch(picGr, QColor(255, 0, 0), 8, QRect(420, 3570, 120, 120));
 
     Command5 = new platform::CaptionButton(picGr, "Очистить", Arial(9));
     platform::Place(Command5, 4680, 4470, 1095, 315);

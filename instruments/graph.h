@@ -9,7 +9,9 @@
 #include "instruments/graph_trace.h"
 #include "platform/surface.h"
 
-class QWidget;
+namespace platform {
+class Sprite;
+}
 
 namespace instruments {
 
@@ -18,8 +20,8 @@ inline QColor CurrentTraceColour() { return QColor(255, 0, 0); }
 
 // The pen squares of the two plots, moved with their top-left corner to the newest point.
 struct GraphPens {
-    QWidget* imgU;
-    QWidget* imgI;
+    platform::Sprite* imgU;
+    platform::Sprite* imgI;
 };
 
 // One point at t = trace.sweepTime seconds into the sweep, every coordinate taken down to a

@@ -204,17 +204,4 @@ void TextLabel::paintEvent(QPaintEvent*)
     p.drawText(rect().adjusted(1, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop, text_);
 }
 
-Swatch::Swatch(QWidget* parent, QColor colour, int sidePx) : QWidget(parent), colour_(colour), sidePx_(sidePx)
-{
-    setAttribute(Qt::WA_TranslucentBackground, true);
-    setAttribute(Qt::WA_TransparentForMouseEvents, true);
-}
-
-void Swatch::paintEvent(QPaintEvent*)
-{
-    QPainter p(this);
-    const int side = LogicalMapping().PenPx(sidePx_);
-    p.fillRect(QRect(0, 0, side, side), colour_);
-}
-
 }  // namespace platform

@@ -115,18 +115,4 @@ private:
     QColor back_;
 };
 
-// A small picture of one colour (the graph's pens), of a fixed size in pixels at scale 1.
-class Swatch : public QWidget {
-    Q_OBJECT
-public:
-    Swatch(QWidget* parent, QColor colour, int sidePx);
-
-protected:
-    void paintEvent(QPaintEvent* e) override;
-
-private:
-    QColor colour_;
-    int sidePx_;
-};
-
 }  // namespace platform

@@ -1,5 +1,7 @@
 #include "platform/placement.h"
 
+#include "platform/sprite.h"
+
 #include <QVariant>
 #include <QWidget>
 #include <algorithm>
@@ -67,6 +69,11 @@ void SetLeftTwips(QWidget* w, int left)
     const QRect t = TwipsRect(w);
     Place(w, left, t.y(), t.width(), t.height());
 }
+
+int LeftTwips(const Sprite* s) { return s->Twips().x(); }
+int TopTwips(const Sprite* s) { return s->Twips().y(); }
+void MoveTwips(Sprite* s, int left, int top) { s->SetTwips(QRect(QPoint(left, top), s->Twips().size())); }
+void SetLeftTwips(Sprite* s, int left) { MoveTwips(s, left, s->Twips().y()); }
 
 void SetWidthTwips(QWidget* w, int width)
 {

@@ -29,6 +29,12 @@ int LeftTwips(const QWidget* w);
 int TopTwips(const QWidget* w);
 void MoveTwips(QWidget* w, int left, int top);
 void SetLeftTwips(QWidget* w, int left);
+// The same for a sprite, in its container.
+class Sprite;
+int LeftTwips(const Sprite* s);
+int TopTwips(const Sprite* s);
+void MoveTwips(Sprite* s, int left, int top);
+void SetLeftTwips(Sprite* s, int left);
 void SetWidthTwips(QWidget* w, int width);
 
 // Gives a widget its font in points; the pixel size follows the scene scale.

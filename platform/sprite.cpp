@@ -15,6 +15,15 @@ void Sprite::SetVisible(bool v)
     Changed();
 }
 
+void Sprite::SetTwips(const QRect& twips)
+{
+    if (twips == twips_)
+        return;
+    Changed();  // where it was
+    twips_ = twips;
+    Changed();
+}
+
 QRect Sprite::Geometry() const
 {
     // Mapped edge by edge in the container's frame, as a child widget placed there would be.

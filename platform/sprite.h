@@ -23,6 +23,7 @@ public:
     void SetVisible(bool v);
     // Where it lies in its container, in twips.
     QRect Twips() const { return twips_; }
+    void SetTwips(const QRect& twips);
     // Where it lies in its container, in logical pixels (the container's scene corner is 0, 0).
     QRect Geometry() const;
     Container* Owner() const { return owner_; }

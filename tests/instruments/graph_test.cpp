@@ -2,11 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <QWidget>
-#include <memory>
 
 #include "instruments/graph.h"
-#include "platform/placement.h"
+#include "platform/container.h"
+#include "platform/swatch.h"
 #include "support/surface_compare.h"
 
 using namespace instruments;
@@ -21,20 +20,20 @@ int Floor(double v) { return static_cast<int>(std::floor(v)); }
 // The window's graph fields at their start-up values, and the two pens, plotted through.
 struct Graph {
     platform::Surface picGr{kGraphBox, kWhite, 2};
-    std::unique_ptr<QWidget> imgU = std::make_unique<QWidget>(), imgI = std::make_unique<QWidget>();
+    platform::Container box;  // holds the pens
+    platform::Swatch* imgU = new platform::Swatch(&box, QColor(0, 0, 255), 8, QRect(420, 1260, 120, 120));
+    platform::Swatch* imgI = new platform::Swatch(&box, QColor(255, 0, 0), 8, QRect(420, 3570, 120, 120));
     GraphTrace trace{420, 1260, 3570, 300, 900, 70, 15, 0, 0, 420, 1260, 3570};
     double omega = 3.14;
 
     explicit Graph(double dpr = 1.0)
     {
         picGr.SetMapping({1.0, dpr});
-        platform::Place(imgU.get(), 420, 1260, 120, 120);
-        platform::Place(imgI.get(), 420, 3570, 120, 120);
     }
     void Plot(double graphU, double graphI, double t)
     {
         trace.sweepTime = t;
-        PlotGraphPoint(picGr, {imgU.get(), imgI.get()}, graphU, graphI, omega, trace);
+        PlotGraphPoint(picGr, {imgU, imgI}, graphU, graphI, omega, trace);
     }
     // One loop step at tRun seconds into the run.
     void Step(double tRun, double graphU, double graphI)
@@ -42,8 +41,8 @@ struct Graph {
         AdvanceGraphSweep(picGr, tRun, trace);
         Plot(graphU, graphI, trace.sweepTime);
     }
-    QPoint PenU() const { return {platform::LeftTwips(imgU.get()), platform::TopTwips(imgU.get())}; }
-    QPoint PenI() const { return {platform::LeftTwips(imgI.get()), platform::TopTwips(imgI.get())}; }
+    QPoint PenU() const { return imgU->Twips().topLeft(); }
+    QPoint PenI() const { return imgI->Twips().topLeft(); }
 };
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "instruments/graph.h"
 #include "platform/container.h"
 #include "platform/placement.h"
+#include "platform/swatch.h"
 #include "support/surface_compare.h"
 
 using namespace instruments;
@@ -61,20 +62,19 @@ TEST(InstrumentsPicture, AmmeterAndThreeSecondsOfFreeOscillation)
     AddGraphBackdrop(picGr);
     platform::Surface& graph = picGr.EnableDrawing(Qt::white, 2);
     graph.SetMapping({1.0, kDpr});
-    QWidget imgU(&picGr), imgI(&picGr);
-    platform::Place(&imgU, 420, 1260, 120, 120);
-    platform::Place(&imgI, 420, 3570, 120, 120);
+    auto* imgU = new platform::Swatch(&picGr, QColor(0, 0, 255), 8, QRect(420, 1260, 120, 120));
+    auto* imgI = new platform::Swatch(&picGr, QColor(255, 0, 0), 8, QRect(420, 3570, 120, 120));
     instruments::GraphTrace trace{420, 1260, 3570, 300, 900, 70, 15, 0, 0, 420, 1260, 3570};
     for (int k = 0; k <= 60; ++k) {
         const double t = k * 0.05, pi = std::acos(-1.0);
         const double graphU = std::cos(pi * t), graphI = -std::sin(pi * t) * pi;
         trace.sweepTime = t;
-        PlotGraphPoint(graph, {&imgU, &imgI}, graphU, graphI, 3.14, trace);
+        PlotGraphPoint(graph, {imgU, imgI}, graphU, graphI, 3.14, trace);
     }
     // At 3 s the charge is at its negative peak and the current passes zero.
-    EXPECT_EQ(QPoint(platform::LeftTwips(&imgU), platform::TopTwips(&imgU)), QPoint(1320, 2160));
-    EXPECT_EQ(platform::LeftTwips(&imgI), 1320);
-    EXPECT_NEAR(platform::TopTwips(&imgI), 3570, 1);
+    EXPECT_EQ(imgU->Twips().topLeft(), QPoint(1320, 2160));
+    EXPECT_EQ(imgI->Twips().x(), 1320);
+    EXPECT_NEAR(imgI->Twips().y(), 3570, 1);
 
     const QImage dialImage = picamp.Compose(kDpr), graphImage = picGr.Compose(kDpr);
     EXPECT_GT(PixelsOf(dialImage, QColor(128, 128, 128)), 100);

@@ -30,9 +30,9 @@ platform::Reading Meter(const QString& quantity, const instruments::Needle& need
     return {double(p), -100, 100, QString("%1: %2 % от максимума").arg(quantity).arg(p)};
 }
 
-platform::Reading Bar(const QString& energy, const QWidget* bar, int fullTwips)
+platform::Reading Bar(const QString& energy, QRect bar, int fullTwips)
 {
-    const int width = platform::TwipsRect(bar).width();
+    const int width = bar.width();
     const int p = width <= kEmptyBarTwips ? 0 : Percent(double(width) / fullTwips);
     return {double(p), 0, 100, QString("%1: %2 % от максимума").arg(energy).arg(p)};
 }
@@ -66,10 +66,10 @@ void Form21::ExposeToAssistiveTools()
     Frame2->setAccessibleName("Энергия колебаний");
     picBenerg->setAccessibleName("Магнитная энергия");
     platform::ExposeReading(picBenerg, QAccessible::ProgressBar,
-                            [this] { return Bar("Магнитная энергия", picBenerg, kFullMagneticBarTwips); });
+                            [this] { return Bar("Магнитная энергия", MagneticBarTwips(), kFullMagneticBarTwips); });
     picEenerg->setAccessibleName("Электрическая энергия");
     platform::ExposeReading(picEenerg, QAccessible::ProgressBar,
-                            [this] { return Bar("Электрическая энергия", picEenerg, kFullElectricBarTwips); });
+                            [this] { return Bar("Электрическая энергия", ElectricBarTwips(), kFullElectricBarTwips); });
     Frame1->setAccessibleName("Панель управления");
     picGr->setAccessibleName("График напряжения и силы тока");
     new platform::AccessibleAnnouncer(this);

@@ -59,7 +59,7 @@ void ChargingLoop::AfterYield()
                                      physics::ChargingVoltmeterAngle(s.chargeLevel));
     const double a = physics::AmmeterChargingLevel(currentLevel, t, tau);
     instruments::MoveAmmeterNeedle(*w_.picamp->Drawing(), w_.ammeterNeedle, 60 * a / 255);
-    platform::SetWidthTwips(w_.picEenerg, physics::ChargingBarWidth(s.chargeLevel));
+    w_.SetElectricBarWidth(physics::ChargingBarWidth(s.chargeLevel));
 
     instruments::AdvanceGraphSweep(*w_.picGr->Drawing(), t, s.trace);
     s.graphI = a / 60;

@@ -138,9 +138,8 @@ void Form21::StartUp()
 {
     Option1->SetValue(true);
     Option2->SetValue(false);
-    platform::SetWidthTwips(picEenerg, 15);
-    platform::SetLeftTwips(picBenerg, 5685);
-    platform::SetWidthTwips(picBenerg, 15);
+    SetElectricBarWidth(15);
+    SetMagneticBar(5685, 15);
     HidePlateCharges();
     HideCurrentMarkers();
     state.beta = 0;
@@ -177,6 +176,13 @@ void Form21::picamp_Paint() { instruments::PaintAmmeterAtRest(*picamp->Drawing()
 void Form21::picvolt_Paint() { instruments::PaintVoltmeterAtRest(*picvolt->Drawing(), voltmeterNeedle); }
 
 void Form21::picclock_Paint() { instruments::PaintClockAtRest(*picclock->Drawing()); }
+
+void Form21::SetMagneticBar(int left, int width)
+{
+    magneticBar->SetTwips(QRect(left - kMagneticTrack.x(), 0, width, kMagneticTrack.height()));
+}
+
+void Form21::SetElectricBarWidth(int width) { electricBar->SetTwips(QRect(0, 0, width, kElectricTrack.height())); }
 
 bool Form21::PlatesSwapped() const { return platform::TopTwips(picdown) == kUpperPlateTop; }
 

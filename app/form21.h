@@ -57,6 +57,7 @@ public:
 
     platform::TextLabel *Text1, *Text2;
     platform::Swatch *imgU, *imgI;
+    platform::Swatch *magneticBar, *electricBar;  // in picBenerg and picEenerg
 
     // Charge markers
     markers::MarkerArray tok, tokpow, qa, Plus1, Minus1;
@@ -98,6 +99,16 @@ public:
 
     // What the loops and the handlers share about the switch and plates
     bool PlatesSwapped() const;  // picdown stands at the upper position
+
+    // The energy bars, in twips of the energy frame (Frame2). Their boxes reach over the
+    // scale's frame: the magnetic bar ends at the scale's zero and is at most 2135 twips long,
+    // the electric bar starts at 5720 and is at most 2175 twips long.
+    static constexpr QRect kMagneticTrack{3540, 1320, 2160, 345};
+    static constexpr QRect kElectricTrack{5720, 1320, 2215, 345};
+    QRect MagneticBarTwips() const { return magneticBar->Twips().translated(kMagneticTrack.topLeft()); }
+    QRect ElectricBarTwips() const { return electricBar->Twips().translated(kElectricTrack.topLeft()); }
+    void SetMagneticBar(int left, int width);
+    void SetElectricBarWidth(int width);
     void SwapPlateBoxes();
     bool ResistorIn() const { return Label1->Visible(); }
 

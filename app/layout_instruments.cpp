@@ -92,10 +92,18 @@ void Form21::BuildEnergyPanel()
     for (int x : {1140, 3240})
         Frame4->AddLine(x, 120, x, 240, kBlack, 1);
 
-    // The bars lie above the scale's frames.
+    // The bars lie above the scale's frames, each in a clear box over the length it can take.
     const QColor barGreen(0, 255, 0);
-    picBenerg = MakeBox(Frame2, 3570, 1320, 2205, 345, barGreen);
-    picEenerg = MakeBox(Frame2, 5720, 1320, 2145, 345, barGreen);
+    picBenerg = MakeBox(Frame2, kMagneticTrack.x(), kMagneticTrack.y(), kMagneticTrack.width(),
+                        kMagneticTrack.height(), barGreen);
+    picBenerg->SetTransparent(true);
+    magneticBar = new platform::Swatch(picBenerg, barGreen, 0, QRect(5685 - kMagneticTrack.x(), 0, 15, 345));
+    magneticBar->MapInParentFrame();
+    picEenerg = MakeBox(Frame2, kElectricTrack.x(), kElectricTrack.y(), kElectricTrack.width(),
+                        kElectricTrack.height(), barGreen);
+    picEenerg->SetTransparent(true);
+    electricBar = new platform::Swatch(picEenerg, barGreen, 0, QRect(0, 0, 15, 345));
+    electricBar->MapInParentFrame();
 }
 
 }  // namespace app

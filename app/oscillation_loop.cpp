@@ -153,11 +153,10 @@ void OscillationLoop::AfterYield()
     if (tPeriod >= period)
         tPeriodStart = w_.GetClock().Now();
 
-    platform::SetWidthTwips(w_.picEenerg, physics::ElectricBarWidth(model_.chargeRatio, s.chargeLevel));
+    w_.SetElectricBarWidth(physics::ElectricBarWidth(model_.chargeRatio, s.chargeLevel));
     if (s.chargeLevel != 0) {
         const int left = physics::MagneticBarLeft(c, s.chargeLevel);
-        platform::SetLeftTwips(w_.picBenerg, left);
-        platform::SetWidthTwips(w_.picBenerg, kScaleZeroRunning - left);
+        w_.SetMagneticBar(left, kScaleZeroRunning - left);
 
         instruments::AdvanceGraphSweep(*w_.picGr->Drawing(), tRun, s.trace);
         instruments::PlotGraphPoint(*w_.picGr->Drawing(), {w_.imgU, w_.imgI}, s.graphU, s.graphI, s.omega, s.trace);
@@ -169,8 +168,7 @@ void OscillationLoop::EndOfRun()
 {
     WindowState& s = w_.state;
     End();
-    platform::SetLeftTwips(w_.picBenerg, 5685);
-    platform::SetWidthTwips(w_.picBenerg, 15);
+    w_.SetMagneticBar(5685, 15);
     w_.Picture2->SetBackColor(QColor(255, 255, 255));
     animation::PaintCircuitWires(CircuitStrips(w_), QColor(255, 255, 255));
     w_.picleft[0]->SetBackColor(platform::WindowBackground());

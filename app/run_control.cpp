@@ -82,7 +82,7 @@ void Form21::cmdSbros_Click()
 {
     SetPaused(false);  // a paused run takes the click as a running one
     FinishStaleLoops();
-    platform::SetWidthTwips(picEenerg, 15);
+    SetElectricBarWidth(15);
     ClearCircuitState(state.plateCharge);
     HidePlateCharges();  // the emptied capacitor shows no charge, as at start-up
     ClearDrawing(picvolt);

@@ -253,8 +253,9 @@ void Container::paintEvent(QPaintEvent* e)
     const QRegion dirty = e->region().rectCount() > kMostRectangles ? QRegion(e->rect()) : e->region();
     const int band = std::max(1, static_cast<int>(kRowsPerBlit / dpr));
     for (const QRect& r : dirty) {
-        // A window larger than the scene shows its background beyond the scene.
-        if (!scene.contains(r))
+        // A window larger than the scene shows its background beyond the scene; a clear box
+        // shows what lies beneath it there (its pixel edges can lie a pixel beyond its scene).
+        if (!scene.contains(r) && !transparent_)
             p.fillRect(r, back_);
         const QRect whole = r.intersected(scene);
         for (int top = whole.top(); top <= whole.bottom(); top += band) {

@@ -1,6 +1,7 @@
 #include "platform/sprite.h"
 
 #include "platform/container.h"
+#include "platform/placement.h"
 #include "platform/twips.h"
 
 namespace platform {
@@ -27,7 +28,12 @@ void Sprite::SetTwips(const QRect& twips)
 QRect Sprite::Geometry() const
 {
     // Mapped edge by edge in the container's frame, as a child widget placed there would be.
-    return LogicalMapping().Rect(twips_.x(), twips_.y(), twips_.width(), twips_.height());
+    const Mapping m = LogicalMapping();
+    if (!parentFrame_)
+        return m.Rect(twips_.x(), twips_.y(), twips_.width(), twips_.height());
+    const QPoint box = TwipsRect(owner_).topLeft();
+    return m.Rect(box.x() + twips_.x(), box.y() + twips_.y(), twips_.width(), twips_.height())
+        .translated(-m.Point(box.x(), box.y()));
 }
 
 void Sprite::Changed() { owner_->SpriteChanged(*this); }

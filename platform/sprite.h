@@ -26,6 +26,9 @@ public:
     void SetTwips(const QRect& twips);
     // Where it lies in its container, in logical pixels (the container's scene corner is 0, 0).
     QRect Geometry() const;
+    // Mapped to pixels as a widget of the container's parent at the same place would be: a bar
+    // in a box over its track keeps the edges it had as a widget beside the box.
+    void MapInParentFrame() { parentFrame_ = true; }
     Container* Owner() const { return owner_; }
 
     // Paints the sprite into `rect` (logical pixels of the container's widget).
@@ -41,6 +44,7 @@ private:
     Container* owner_;
     QRect twips_;
     bool shown_ = true;
+    bool parentFrame_ = false;
 };
 
 }  // namespace platform

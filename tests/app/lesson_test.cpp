@@ -19,7 +19,7 @@ QPoint MeterTip(double degrees)
 
 int EnergyBarsSum(app::Form21& w)
 {
-    return platform::TwipsRect(w.picEenerg).width() + platform::TwipsRect(w.picBenerg).width();
+    return w.ElectricBarTwips().width() + w.MagneticBarTwips().width();
 }
 
 }  // namespace
@@ -47,7 +47,7 @@ TEST(Lesson, FastChargeReachesLevel250AfterOneSecond)
     // Pairs 0..10 of plate markers show the level reached, without holes.
     for (int i = 0; i <= 10; ++i)
         EXPECT_TRUE(l.window.Plus1(i)->IsShown()) << i;
-    EXPECT_EQ(platform::TwipsRect(l.window.picEenerg).width(),
+    EXPECT_EQ(l.window.ElectricBarTwips().width(),
               static_cast<int>(std::floor(2145.0 * 250 * 250 / (255.0 * 255))));
 }
 

@@ -405,7 +405,7 @@ void Monkey::ClickSwitch(platform::HotArea* area, const char* name)
     // A run starts from the displays the previous run's closing steps left at rest.
     const bool starts = taken && ((area == w.imgPow0 && before != "pow") || (area == w.imgOn1 && before != "on"));
     if (starts) {
-        const QRect magnetic = platform::TwipsRect(w.picBenerg);
+        const QRect magnetic = w.MagneticBarTwips();
         Expect(Inspect(w.tok).shown == 0 && Inspect(w.tokpow).shown == 0,
                std::string(name) + " started a run with wire markers of the last one still shown");
         Expect(magnetic.x() + magnetic.width() == kBarEndAtRest,
@@ -722,8 +722,8 @@ void Monkey::CheckMarkersAndLevels()
     within(s.plateCharge, 0, 255, "plateCharge");
     within(s.coilFieldLevel, 0, 4, "coilFieldLevel");
     within(s.plateMarkerCount, 0, 10, "plateMarkerCount");
-    within(platform::TwipsRect(w.picEenerg).width(), 0, kMaxElectricBar, "the electric bar's width");
-    const QRect magnetic = platform::TwipsRect(w.picBenerg);
+    within(w.ElectricBarTwips().width(), 0, kMaxElectricBar, "the electric bar's width");
+    const QRect magnetic = w.MagneticBarTwips();
     Expect(magnetic.x() + magnetic.width() == kBarEndRunning || magnetic.x() + magnetic.width() == kBarEndAtRest,
            "the magnetic bar ends at " + std::to_string(magnetic.x() + magnetic.width()));
 

@@ -66,8 +66,8 @@ TEST(StartUp, ControlsStartShownHiddenEnabledAsLaidOut)
     EXPECT_TRUE(w.qa(79)->IsShown());
     EXPECT_TRUE(w.Plus2->IsShown() && w.Plus4->IsShown() && w.Minus2->IsShown() && w.Minus3->IsShown());
     // The bars start as slivers at the zero of the scale.
-    EXPECT_EQ(platform::TwipsRect(w.picEenerg), QRect(5720, 1320, 15, 345));
-    EXPECT_EQ(platform::TwipsRect(w.picBenerg), QRect(5685, 1320, 15, 345));
+    EXPECT_EQ(w.ElectricBarTwips(), QRect(5720, 1320, 15, 345));
+    EXPECT_EQ(w.MagneticBarTwips(), QRect(5685, 1320, 15, 345));
     EXPECT_EQ(w.size(), QSize(1014, 734));
     EXPECT_EQ(w.windowTitle(), QString("Электромагнитные колебания в контуре"));
     EXPECT_EQ(w.Slider1->toolTip(), QString("Изменить частоту колебаний"));

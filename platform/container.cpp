@@ -152,7 +152,8 @@ void Container::EnsureRasters(double dpr)
     // The drawing follows the scale and the screen's ratio, drawn again from its record.
     if (surface_ && (surface_->GetMapping().dpr != dpr || surface_->GetMapping().scale != scale))
         surface_->SetMapping(m);
-    const QSize device(std::max(1, m.Px(TwipsRect(this).width())), std::max(1, m.Px(TwipsRect(this).height())));
+    const QSize twips = TwipsRect(this).size();  // a property looked up by name: once a paint
+    const QSize device(std::max(1, m.Px(twips.width())), std::max(1, m.Px(twips.height())));
     sceneDevice_ = device;
     if (Plain()) {
         backdropDirty_ = false;  // painted with its colour straight onto the window

@@ -68,8 +68,9 @@ void Form21::ExposeToAssistiveTools()
     platform::ExposeReading(picBenerg, QAccessible::ProgressBar,
                             [this] { return Bar("Магнитная энергия", MagneticBarTwips(), kFullMagneticBarTwips); });
     picEenerg->setAccessibleName("Электрическая энергия");
-    platform::ExposeReading(picEenerg, QAccessible::ProgressBar,
-                            [this] { return Bar("Электрическая энергия", ElectricBarTwips(), kFullElectricBarTwips); });
+    platform::ExposeReading(picEenerg, QAccessible::ProgressBar, [this] {
+        return Bar("Электрическая энергия", ElectricBarTwips(), kFullElectricBarTwips);
+    });
     Frame1->setAccessibleName("Панель управления");
     picGr->setAccessibleName("График напряжения и силы тока");
     new platform::AccessibleAnnouncer(this);

@@ -11,8 +11,8 @@
 #include "platform/clock.h"
 #include "platform/container.h"
 #include "platform/controls.h"
-#include "platform/swatch.h"
 #include "platform/manual_drag.h"
+#include "platform/swatch.h"
 
 namespace app {
 

@@ -11,11 +11,13 @@ request, and a completion event back, between the program and the server).
 
     bench/cpu_under_xvfb.py build/app/oscillations            # scale 1 and 2, 8 s a phase
     bench/cpu_under_xvfb.py --scale 2 --seconds 4 PROGRAM [PROGRAM ...]
+    bench/cpu_under_xvfb.py --runs 5 --no-damage OLD NEW      # CPU only, medians of 5 turns
 
 Needs Debian's xvfb, xdotool and python3-xlib; it is run by hand, not by the test suite.
 """
 import argparse
 import os
+import statistics
 import subprocess
 import sys
 import threading
@@ -89,7 +91,7 @@ def xdotool(*args, env):
     return subprocess.run(["xdotool", *args], env=env, check=True, capture_output=True, text=True).stdout
 
 
-def measure(program, scale, seconds, display_number):
+def measure(program, scale, seconds, display_number, count_damage=True):
     name = f":{display_number}"
     width, height = (1920, 1200) if scale == 1 else (2560, 1600)
     xvfb = subprocess.Popen(["Xvfb", name, "-screen", "0", f"{width}x{height}x24", "-nolisten", "tcp"],
@@ -105,8 +107,9 @@ def measure(program, scale, seconds, display_number):
         prog = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         window = int(xdotool("search", "--sync", "--pid", str(prog.pid), "--name", "колебания", env=env).split()[0])
         time.sleep(2.0)  # start-up and the first paints
-        counter = DamageCounter(name, window)
-        counter.start()
+        counter = DamageCounter(name, window) if count_damage else None
+        if counter:
+            counter.start()
 
         def click(position):
             x, y = SWITCH[position]
@@ -115,12 +118,13 @@ def measure(program, scale, seconds, display_number):
             xdotool("mousemove", "--window", str(window), str(px), str(py), "click", "1", env=env)
 
         def phase(label):
-            counter.take()
+            if counter:
+                counter.take()
             p0, x0, t0 = cpu_seconds(prog.pid), cpu_seconds(xvfb.pid), time.monotonic()
             time.sleep(seconds)
             p1, x1, t1 = cpu_seconds(prog.pid), cpu_seconds(xvfb.pid), time.monotonic()
             wall = t1 - t0
-            frames, rectangles = counter.take()
+            frames, rectangles = counter.take() if counter else (0, 0)
             return {"phase": label, "program": 100 * (p1 - p0) / wall, "xserver": 100 * (x1 - x0) / wall,
                     "fps": frames / wall, "rects": rectangles / frames if frames else 0.0}
 
@@ -150,13 +154,24 @@ def main():
     ap.add_argument("--scale", type=int, action="append", help="1 or 2 (QT_SCALE_FACTOR); default both")
     ap.add_argument("--seconds", type=float, default=8.0, help="length of each phase")
     ap.add_argument("--display", type=int, default=97, help="the number of the virtual display")
+    ap.add_argument("--runs", type=int, default=1, help="runs, the programs taking turns; then the medians")
+    ap.add_argument("--no-damage", action="store_true",
+                    help="CPU only: no DAMAGE listener, whose reports cost the X server a little")
     args = ap.parse_args()
     print(f"{'program':40} {'scale':>5} {'phase':12} {'program %':>9} {'X server %':>10} {'sum %':>6} {'frames/s':>8} {'rects/frame':>11}")
-    for scale in args.scale or [1, 2]:
-        for program in args.programs:
-            for r in measure(program, scale, args.seconds, args.display):
-                print(f"{program[-40:]:40} {scale:>5} {r['phase']:12} {r['program']:9.1f} {r['xserver']:10.1f} "
-                      f"{r['program'] + r['xserver']:6.1f} {r['fps']:8.1f} {r['rects']:11.1f}", flush=True)
+    sums = {}
+    for _ in range(args.runs):
+        for scale in args.scale or [1, 2]:
+            for program in args.programs:
+                for r in measure(program, scale, args.seconds, args.display, not args.no_damage):
+                    total = r["program"] + r["xserver"]
+                    sums.setdefault((program, scale, r["phase"]), []).append(total)
+                    print(f"{program[-40:]:40} {scale:>5} {r['phase']:12} {r['program']:9.1f} {r['xserver']:10.1f} "
+                          f"{total:6.1f} {r['fps']:8.1f} {r['rects']:11.1f}", flush=True)
+    if args.runs > 1:
+        print("\nprogram + X server, median (lowest-highest) of the runs:")
+        for (program, scale, phase), v in sums.items():
+            print(f"{program[-40:]:40} {scale:>5} {phase:12} {statistics.median(v):6.1f} ({min(v):.1f}-{max(v):.1f})")
 
 
 if __name__ == "__main__":

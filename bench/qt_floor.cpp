@@ -34,7 +34,7 @@ int main(int argc, char** argv)
     const int boxes = argc > 1 ? std::max(1, std::atoi(argv[1])) : 1;
     QWidget window;
     window.setWindowTitle("колебания: the toolkit alone");  // found by bench/cpu_under_xvfb.py as the lesson is
-    window.resize(1014, 734);                              // the lesson's window at scale 1
+    window.resize(1014, 734);                               // the lesson's window at scale 1
     std::vector<Box*> shown;
     for (int i = 0; i < boxes; ++i) {
         auto* b = new Box(&window);

@@ -86,7 +86,7 @@ private:
     std::unique_ptr<Surface> surface_;
     std::vector<std::unique_ptr<Sprite>> sprites_;
     QImage backdrop_;
-    QColor backdropColour_;                       // the background colour backdrop_ was painted with
+    QColor backdropColour_;                      // the background colour backdrop_ was painted with
     std::unordered_map<QRgb, QImage> byColour_;  // the backdrop in each colour it took, items unchanged
     qsizetype keptBytes_ = 0;
     QSize sceneDevice_;           // the container in device pixels at the last paint

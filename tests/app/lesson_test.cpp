@@ -17,10 +17,7 @@ QPoint MeterTip(double degrees)
     return instruments::PointerTip(QPoint(1400, 1600), 1060, 3.14 * (2 * degrees) / 360);
 }
 
-int EnergyBarsSum(app::Form21& w)
-{
-    return w.ElectricBarTwips().width() + w.MagneticBarTwips().width();
-}
+int EnergyBarsSum(app::Form21& w) { return w.ElectricBarTwips().width() + w.MagneticBarTwips().width(); }
 
 }  // namespace
 
@@ -47,8 +44,7 @@ TEST(Lesson, FastChargeReachesLevel250AfterOneSecond)
     // Pairs 0..10 of plate markers show the level reached, without holes.
     for (int i = 0; i <= 10; ++i)
         EXPECT_TRUE(l.window.Plus1(i)->IsShown()) << i;
-    EXPECT_EQ(l.window.ElectricBarTwips().width(),
-              static_cast<int>(std::floor(2145.0 * 250 * 250 / (255.0 * 255))));
+    EXPECT_EQ(l.window.ElectricBarTwips().width(), static_cast<int>(std::floor(2145.0 * 250 * 250 / (255.0 * 255))));
 }
 
 TEST(Lesson, StopKeepsTheChargeAndEndsTheCharging)

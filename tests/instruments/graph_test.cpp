@@ -26,10 +26,7 @@ struct Graph {
     GraphTrace trace{420, 1260, 3570, 300, 900, 70, 15, 0, 0, 420, 1260, 3570};
     double omega = 3.14;
 
-    explicit Graph(double dpr = 1.0)
-    {
-        picGr.SetMapping({1.0, dpr});
-    }
+    explicit Graph(double dpr = 1.0) { picGr.SetMapping({1.0, dpr}); }
     void Plot(double graphU, double graphI, double t)
     {
         trace.sweepTime = t;

@@ -253,6 +253,12 @@ void Container::paintEvent(QPaintEvent* e)
     constexpr int kMostRectangles = 16;
     const QRegion dirty = e->region().rectCount() > kMostRectangles ? QRegion(e->rect()) : e->region();
     const int band = std::max(1, static_cast<int>(kRowsPerBlit / dpr));
+    // An opaque box's drawing is kept laid over its backdrop, and copied in one go.
+    const QImage* shown = nullptr;
+    if (surface_ && !transparent_ && !Plain()) {
+        surface_->ShowOver(&backdrop_);
+        shown = surface_->Shown();
+    }
     for (const QRect& r : dirty) {
         // A window larger than the scene shows its background beyond the scene; a clear box
         // shows what lies beneath it there (its pixel edges can lie a pixel beyond its scene).
@@ -263,6 +269,12 @@ void Container::paintEvent(QPaintEvent* e)
             const QRect s(whole.left(), top, whole.width(), std::min(band, whole.bottom() + 1 - top));
             const QRect inScene = s.translated(-origin);
             const QRectF source(inScene.x() * dpr, inScene.y() * dpr, inScene.width() * dpr, inScene.height() * dpr);
+            if (shown) {
+                p.setCompositionMode(QPainter::CompositionMode_Source);
+                p.drawImage(QRectF(s), *shown, source);
+                p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+                continue;
+            }
             if (Plain()) {
                 p.fillRect(s, back_);  // a wire or a plate: only its colour, which changes every step
             } else if (!transparent_) {

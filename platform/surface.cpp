@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+
+#include <QPainter>
 #include <vector>
 
 namespace platform {
@@ -78,9 +80,33 @@ Surface::~Surface() = default;
 
 const QImage& Surface::Layer() const { return layer_; }
 
+void Surface::ShowOver(const QImage* beneath)
+{
+    if (beneath != beneath_ || (beneath && beneath->cacheKey() != beneathKey_))
+        shownStale_ = true;
+    beneath_ = beneath;
+}
+
+const QImage* Surface::Shown()
+{
+    if (!beneath_ || beneath_->size() != layer_.size()) {
+        shown_ = QImage();
+        return nullptr;
+    }
+    if (shownStale_ || beneath_->cacheKey() != beneathKey_) {
+        shown_ = beneath_->convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        QPainter p(&shown_);
+        p.drawImage(0, 0, layer_);
+        beneathKey_ = beneath_->cacheKey();
+        shownStale_ = false;
+    }
+    return &shown_;
+}
+
 void Surface::SetMapping(const Mapping& mapping)
 {
     mapping_ = mapping;
+    shownStale_ = true;
     ++mappingStamp_;
     const QSize device(std::max(1, mapping_.Px(twipsSize_.width())), std::max(1, mapping_.Px(twipsSize_.height())));
     layer_ = QImage(device, QImage::Format_ARGB32_Premultiplied);
@@ -116,6 +142,10 @@ QRect Surface::Rasterise(const Figure& f)
     // whole layer, cost a cache miss each to look at, their tiles' clocks a few.
     const bool asLastFilled = f.filledAt > fillBarrier_ && f.filledValue == value;
     ++fillClock_;
+    // A pixel of an opaque colour covers what lies beneath, a clear one shows it: the shown
+    // image follows the layer pixel by pixel. Any other value is blended, which QPainter does.
+    if (qAlpha(value) != 255 && value != 0)
+        shownStale_ = true;
     const QRect changed = Fill(f, value, asLastFilled ? f.filledAt : 0);
     f.filledValue = value;
     f.filledAt = fillClock_;
@@ -259,6 +289,12 @@ QRect Surface::Fill(const Figure& f, QRgb value, std::uint64_t since)
 {
     uchar* const bits = layer_.bits();
     const qsizetype stride = layer_.bytesPerLine();
+    const bool follow = !shownStale_ && beneath_ && beneath_->cacheKey() == beneathKey_ && !shown_.isNull() &&
+                        beneath_->format() == QImage::Format_ARGB32_Premultiplied;
+    uchar* const shownBits = follow ? shown_.bits() : nullptr;
+    const uchar* const beneathBits = follow ? beneath_->constBits() : nullptr;
+    if (!follow)
+        shownStale_ = true;
     const std::uint64_t now = fillClock_;
     // The box of the pixels that took another value.
     int left = layer_.width(), right = -1, top = layer_.height(), bottom = -1;
@@ -273,6 +309,11 @@ QRect Surface::Fill(const Figure& f, QRgb value, std::uint64_t since)
             for (int col = r.from; col <= r.to; ++col)
                 if (line[col] != value) {
                     line[col] = value;
+                    if (shownBits)
+                        reinterpret_cast<QRgb*>(
+                            shownBits + r.row * stride)[col] = value != 0 ? value
+                                                                          : reinterpret_cast<const QRgb*>(
+                                                                                beneathBits + r.row * stride)[col];
                     left = std::min(left, col);
                     right = std::max(right, col);
                     top = std::min(top, r.row);
@@ -290,6 +331,7 @@ void Surface::Clear()
 {
     record_.Clear();
     layer_.fill(Qt::transparent);
+    shownStale_ = true;
     fillBarrier_ = fillClock_;
     if (damage_)
         damage_(layer_.rect());

@@ -114,6 +114,12 @@ void Form21::BuildWireChannels()
     picright[3] = MakeBox(this, 9210, 1770, 3345, 165, kWhite);
     picright[4] = MakeBox(this, 8490, 1770, 375, 165, platform::ButtonFace());
 
+    // The wires change colour with the current on every frame: the window paints them.
+    for (platform::Container* strip :
+         {picleft[0], picleft[1], picleft[2], picleft[3], picleft[4], picind[2], picind[3], picind[4], picind[5],
+          picind[6], picvert1, picvert2, picright[0], picright[1], picright[2], picright[3], picright[4]})
+        strip->SetPaintedByParent();
+
     picup = MakeBox(this, 7290, 3000, 2085, 255, platform::SystemWindow());
     picdown = MakeBox(this, 7290, 3990, 2085, 255, platform::SystemWindow());
 

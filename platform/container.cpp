@@ -29,7 +29,24 @@ void Container::SetBackColor(QColor c)
     if (c == back_)
         return;
     back_ = c;
-    update();  // the backdrop follows the colour at the next paint
+    Repaint(rect());  // the backdrop follows the colour at the next paint
+}
+
+void Container::SetPaintedByParent()
+{
+    paintedByParent_ = true;
+    hide();
+    Repaint(rect());
+}
+
+void Container::Repaint(const QRect& logical)
+{
+    auto* parent = qobject_cast<Container*>(parentWidget());
+    if (!paintedByParent_ || !parent) {
+        update(logical);
+        return;
+    }
+    parent->Damage(logical.intersected(rect()).translated(pos() - parent->Origin()));
 }
 
 void Container::SetTransparent(bool t)
@@ -92,12 +109,16 @@ Surface& Container::EnableDrawing(QColor eraseColour, double penPx)
 void Container::InvalidateBackdrop()
 {
     backdropDirty_ = true;
-    update();
+    Repaint(rect());
 }
 
 void Container::Damage(const QRect& inScene)
 {
     const QRect r = inScene.translated(Origin());
+    if (paintedByParent_) {
+        Repaint(r);  // the parent gathers a frame's rectangles
+        return;
+    }
     // A step draws dozens of small figures. Each one asked for its own repaint would make
     // Qt's dirty region a patchwork that costs more to add to than to paint; instead the
     // figures of a frame add up into a few rectangles here, and only a rectangle that grew
@@ -109,16 +130,19 @@ void Container::Damage(const QRect& inScene)
             return;             // already waiting to be painted
     constexpr int kNearPx = 8;  // figures this close are painted together
     const QRect near = r.adjusted(-kNearPx, -kNearPx, kNearPx, kNearPx);
+    auto area = [](const QRect& a) { return static_cast<qint64>(a.width()) * a.height(); };
     QRect* grow = nullptr;
     for (QRect& p : pending_)
-        if (p.intersects(near)) {
+        // ... unless their box would be mostly what neither covers: two wires meeting at a
+        // corner stay two rectangles.
+        if (p.intersects(near) && area(p | r) <= 2 * (area(p) + area(r))) {
             grow = &p;
             break;
         }
-    constexpr std::size_t kMostPending = 6;  // separate places drawn on in one frame
+    constexpr std::size_t kMostPending = 24;  // separate places drawn on in one frame: wires, fields
     if (!grow && pending_.size() < kMostPending) {
         pending_.push_back(r);
-        update(r);
+        Request(r);
         return;
     }
     if (!grow) {
@@ -131,7 +155,24 @@ void Container::Damage(const QRect& inScene)
                                   [&](const QRect& a, const QRect& b) { return growth(a) < growth(b); });
     }
     *grow |= r;
-    update(*grow);
+    Request(*grow);
+}
+
+void Container::Request(const QRect& logical)
+{
+    if (!isWindow() || !held_)
+        update(logical);  // for a window, this posts Qt's request for the frame
+    held_ = isWindow();
+}
+
+bool Container::event(QEvent* e)
+{
+    if (e->type() == QEvent::UpdateRequest && held_) {
+        held_ = false;
+        for (const QRect& r : pending_)
+            update(r);
+    }
+    return QWidget::event(e);
 }
 
 QRect Container::DeviceToLogical(const QRect& device) const
@@ -215,7 +256,7 @@ void Container::Rescaled()
     backdropDirty_ = true;
     if (surface_)
         surface_->SetMapping(Mapping{SceneScale(), surface_->GetMapping().dpr});
-    update();
+    Repaint(rect());
 }
 
 QImage Container::Compose(double dpr)
@@ -241,17 +282,27 @@ void Container::resizeEvent(QResizeEvent* e)
 
 void Container::paintEvent(QPaintEvent* e)
 {
+    QPainter p(this);
+    PaintContent(p, e->region());
+}
+
+void Container::PaintContent(QPainter& p, const QRegion& region)
+{
     const double dpr = devicePixelRatioF();
     EnsureRasters(dpr);
     // Qt forgets a widget's whole dirty region when it paints it, even the parts that its
-    // opaque children hide, and so does this container.
+    // opaque children hide, and so does this container, once they are passed on.
+    if (held_) {
+        held_ = false;  // painted before Qt asked for the frame (shown, exposed, rendered)
+        for (const QRect& r : pending_)
+            update(r);
+    }
     pending_.clear();
-    QPainter p(this);
     const QPoint origin = Origin();
     const QRect scene(origin, QSizeF(sceneDevice_ / dpr).toSize());
     // Many small dirty rectangles (a frame's worth of figures) are cheaper painted as one.
-    constexpr int kMostRectangles = 16;
-    const QRegion dirty = e->region().rectCount() > kMostRectangles ? QRegion(e->rect()) : e->region();
+    constexpr int kMostRectangles = 32;
+    const QRegion dirty = region.rectCount() > kMostRectangles ? QRegion(region.boundingRect()) : region;
     const int band = std::max(1, static_cast<int>(kRowsPerBlit / dpr));
     // An opaque box's drawing is kept laid over its backdrop, and copied in one go.
     const QImage* shown = nullptr;
@@ -290,7 +341,27 @@ void Container::paintEvent(QPaintEvent* e)
         }
     }
     p.translate(origin);
-    PaintSprites(p, e->rect().translated(-origin));
+    PaintSprites(p, dirty.boundingRect().translated(-origin));
+    p.translate(-origin);
+    PaintBoxesOfItsOwn(p, dirty);
+}
+
+void Container::PaintBoxesOfItsOwn(QPainter& p, const QRegion& dirty)
+{
+    for (QObject* child : children()) {
+        auto* box = qobject_cast<Container*>(child);
+        if (!box || !box->paintedByParent_)
+            continue;
+        const QRegion here = dirty.intersected(box->geometry());
+        if (here.isEmpty())
+            continue;
+        // The box's pixels stay inside it, as a widget's would.
+        p.save();
+        p.setClipRegion(here);
+        p.translate(box->pos());
+        box->PaintContent(p, here.translated(-box->pos()));
+        p.restore();
+    }
 }
 
 void Container::PaintSprites(QPainter& p, const QRect& dirty) const

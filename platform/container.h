@@ -42,6 +42,16 @@ public:
 
     PictureItem* AddPicture(int left, int top, int width, int height, PictureItem::Painter painter);
 
+    // A box its parent container paints, in its own paint, instead of a widget of its own on
+    // the screen. A frame recolours a dozen wire strips: as widgets each one costs the window
+    // system a paint of its own (a painter, region arithmetic, the flush's bookkeeping); as
+    // parts of their window they cost a rectangle of the window's paint. The parent paints
+    // such boxes above its own sprites, in the order they were made, so they must lie above
+    // every other widget made before them. The box stays a hidden widget: it keeps its place,
+    // its colour, its items and its sprites, and takes no input.
+    void SetPaintedByParent();
+    bool PaintedByParent() const { return paintedByParent_; }
+
     // Gives the container a persistent drawing; erase colour: the colour of what lies beneath.
     Surface& EnableDrawing(QColor eraseColour, double penPx = 1.0);
     Surface* Drawing() { return surface_.get(); }
@@ -63,6 +73,7 @@ public:
     const std::vector<std::unique_ptr<Sprite>>& Sprites() const { return sprites_; }
 
 protected:
+    bool event(QEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
 
@@ -71,15 +82,24 @@ private:
     void Adopt(Sprite* sprite) { sprites_.emplace_back(sprite); }
     void SpriteChanged(const Sprite& sprite) { Damage(sprite.Geometry()); }
     void PaintSprites(QPainter& p, const QRect& dirty) const;
+    // Paints the dirty region (logical pixels of this widget) with `p` set up for this widget.
+    void PaintContent(QPainter& p, const QRegion& region);
+    void PaintBoxesOfItsOwn(QPainter& p, const QRegion& dirty);
+    // A part of this box must be painted again, by Qt or by the parent that paints it.
+    void Repaint(const QRect& logical);
     void EnsureRasters(double dpr);
     void PaintBackdrop(QImage& image, const Mapping& m) const;
     // Nothing but its background colour beneath the drawing.
     bool Plain() const;
     QRect DeviceToLogical(const QRect& device) const;
     void Damage(const QRect& logical);
+    // Passes a rectangle of a frame to Qt; a window passes the first at once and the rest when
+    // Qt asks for the frame.
+    void Request(const QRect& logical);
 
     QColor back_;
     bool transparent_ = false;
+    bool paintedByParent_ = false;
     Border border_ = Border::None;
     double captionPoints_ = 0;
     std::vector<std::unique_ptr<Item>> items_;
@@ -90,7 +110,10 @@ private:
     std::unordered_map<QRgb, QImage> byColour_;  // the backdrop in each colour it took, items unchanged
     qsizetype keptBytes_ = 0;
     QSize sceneDevice_;           // the container in device pixels at the last paint
-    std::vector<QRect> pending_;  // drawn on since the last paint, already passed to update()
+    std::vector<QRect> pending_;  // drawn on since the last paint
+    // A window's frame repaints a few dozen places, each of which would cost Qt a union with
+    // its growing dirty region: they are gathered here, and passed on together.
+    bool held_ = false;
     bool backdropDirty_ = true;
     double rasterDpr_ = 0;
     double rasterScale_ = 0;

@@ -5,10 +5,12 @@
 #include <QImage>
 #include <QPainter>
 #include <random>
+#include <tuple>
 
 #include "platform/colours.h"
 #include "platform/container.h"
 #include "platform/placement.h"
+#include "platform/swatch.h"
 #include "support/surface_compare.h"
 
 using platform::Container;
@@ -159,6 +161,42 @@ TEST(Container, ARecolouredBoxShowsWhatABoxMadeInThatColourShows)
         EXPECT_EQ(testsupport::DifferentPixels(box->Compose(1), fresh(colours[0], shown)), 0) << shown;
         box->SetBackColor(colours[1]);
     }
+}
+
+TEST(Container, ABoxItsParentPaintsShowsWhatItShowedAsAWidget)
+{
+    // Two wires meeting at a corner, a marker half off one of them and a meter's rim on the
+    // other, under a wire made after them that stays a widget; then the wires are recoloured.
+    auto scene = [](bool paintedByParent, QColor wire) {
+        auto window = MakeBox();
+        window->Drawing()->Line(0, 1600, 6000, 1600, Qt::red);
+        auto strip = [&](int l, int t, int w, int h) {
+            auto* box = new Container(window.get());
+            platform::Place(box, l, t, w, h);
+            box->SetBackColor(wire);
+            return box;
+        };
+        Container* across = strip(600, 1500, 3000, 165);
+        Container* down = strip(600, 1500, 165, 2000);
+        down->AddShape(platform::ShapeKind::Circle, -150, 330, 465, 495, Qt::black, 2, true, QColor(255, 192, 192));
+        new platform::Swatch(across, Qt::blue, 0, QRect(2900, -40, 165, 165));
+        strip(3300, 1400, 165, 1200)->SetBackColor(Qt::darkGreen);
+        if (paintedByParent)
+            for (Container* c : {across, down})
+                c->SetPaintedByParent();
+        return std::make_tuple(std::move(window), across, down);
+    };
+    auto shown = [](Container& w) {
+        QImage img(w.size(), QImage::Format_ARGB32_Premultiplied);
+        w.render(&img);
+        return img;
+    };
+    auto [window, across, down] = scene(true, Qt::white);
+    EXPECT_EQ(testsupport::DifferentPixels(shown(*window), shown(*std::get<0>(scene(false, Qt::white)))), 0);
+    for (Container* c : {across, down})
+        c->SetBackColor(QColor(255, 90, 90));
+    EXPECT_EQ(testsupport::DifferentPixels(shown(*window), shown(*std::get<0>(scene(false, QColor(255, 90, 90))))),
+              0);
 }
 
 TEST(Surface, DrawingSurvivesARepaintAndClearEmptiesIt)

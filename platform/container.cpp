@@ -167,6 +167,8 @@ void Container::Request(const QRect& logical)
 
 bool Container::event(QEvent* e)
 {
+    if (e->type() == QEvent::DynamicPropertyChange)
+        twipsSize_ = QSize();  // placed anew, perhaps
     if (e->type() == QEvent::UpdateRequest && held_) {
         held_ = false;
         for (const QRect& r : pending_)
@@ -193,7 +195,9 @@ void Container::EnsureRasters(double dpr)
     // The drawing follows the scale and the screen's ratio, drawn again from its record.
     if (surface_ && (surface_->GetMapping().dpr != dpr || surface_->GetMapping().scale != scale))
         surface_->SetMapping(m);
-    const QSize twips = TwipsRect(this).size();  // a property looked up by name: once a paint
+    if (!twipsSize_.isValid())
+        twipsSize_ = TwipsRect(this).size();
+    const QSize twips = twipsSize_;
     const QSize device(std::max(1, m.Px(twips.width())), std::max(1, m.Px(twips.height())));
     sceneDevice_ = device;
     if (Plain()) {
@@ -357,7 +361,10 @@ void Container::PaintBoxesOfItsOwn(QPainter& p, const QRegion& dirty)
             continue;
         // The box's pixels stay inside it, as a widget's would.
         p.save();
-        p.setClipRegion(here);
+        if (here.rectCount() == 1)
+            p.setClipRect(here.boundingRect());
+        else
+            p.setClipRegion(here);
         p.translate(box->pos());
         box->PaintContent(p, here.translated(-box->pos()));
         p.restore();

@@ -110,6 +110,7 @@ private:
     std::unordered_map<QRgb, QImage> byColour_;  // the backdrop in each colour it took, items unchanged
     qsizetype keptBytes_ = 0;
     QSize sceneDevice_;           // the container in device pixels at the last paint
+    QSize twipsSize_;             // its size in twips, a property found by name: read when it changes
     std::vector<QRect> pending_;  // drawn on since the last paint
     // A window's frame repaints a few dozen places, each of which would cost Qt a union with
     // its growing dirty region: they are gathered here, and passed on together.

@@ -9,6 +9,7 @@
 
 #include "platform/colours.h"
 #include "platform/container.h"
+#include "platform/controls.h"
 #include "platform/placement.h"
 #include "platform/swatch.h"
 #include "support/surface_compare.h"
@@ -345,4 +346,35 @@ TEST(Surface, FiguresDrawnAgainFrameAfterFrameShowWhatTheirWholeHistoryWould)
         s.SetMapping(s.GetMapping());  // drawn again from the record, every figure in full
         EXPECT_EQ(testsupport::DifferentPixels(drawn, s.Layer()), 0) << frames << " frames";
     }
+}
+
+TEST(Container, ALabelOnAWireShowsItsLetterAtTheScaleAndRatioItIsPaintedAt)
+{
+    // The letter is kept as painted; after a rescale, and in a picture of another ratio, it
+    // must be the letter drawn there afresh.
+    const QColor pink(255, 192, 192);
+    QWidget window;
+    auto* label = new platform::TextLabel(&window, "A", {"Arial", 14.25, true, false}, pink);
+    platform::Place(label, 8200, 4830, 195, 375);
+    auto picture = [&](double dpr, bool afresh) {
+        QImage img((QSizeF(label->size()) * dpr).toSize(), QImage::Format_ARGB32_Premultiplied);
+        img.setDevicePixelRatio(dpr);
+        if (!afresh) {
+            label->render(&img);
+            return img;
+        }
+        QPainter p(&img);
+        p.fillRect(label->rect(), pink);
+        p.setFont(label->font());
+        p.drawText(label->rect().adjusted(1, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop, "A");
+        return img;
+    };
+    for (const double scale : {1.0, 2.0, 1.0}) {
+        platform::SetSceneScale(scale);
+        platform::Relayout(&window);
+        for (const double dpr : {1.0, 2.0})
+            EXPECT_EQ(testsupport::DifferentPixels(picture(dpr, false), picture(dpr, true)), 0)
+                << scale << " " << dpr;
+    }
+    platform::SetSceneScale(1.0);
 }

@@ -22,6 +22,9 @@ HotArea::HotArea(QWidget* parent, const QString& tooltip, bool clickable) : QWid
     setAccessibleDescription(tooltip);
     setAttribute(Qt::WA_TranslucentBackground, true);
     setAttribute(Qt::WA_NoSystemBackground, true);
+    // It paints nothing but its focus mark. Over a wire repainted on every frame, Qt would
+    // paint it on every frame too: it takes part in painting only while it has the focus.
+    setUpdatesEnabled(false);
     if (clickable_) {
         setCursor(Qt::PointingHandCursor);
         setFocusPolicy(Qt::StrongFocus);
@@ -39,6 +42,18 @@ void HotArea::keyPressEvent(QKeyEvent* e)
 }
 
 void HotArea::paintEvent(QPaintEvent*) { PaintFocusMark(this); }
+
+void HotArea::focusInEvent(QFocusEvent* e)
+{
+    setUpdatesEnabled(true);
+    QWidget::focusInEvent(e);
+}
+
+void HotArea::focusOutEvent(QFocusEvent* e)
+{
+    QWidget::focusOutEvent(e);  // the mark's place is repainted, by the window beneath
+    setUpdatesEnabled(false);
+}
 
 bool HotArea::event(QEvent* e) { return SwallowTooltipWhileDisabled(this, e) || QWidget::event(e); }
 

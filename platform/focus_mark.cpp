@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QImage>
 #include <QPainter>
 #include <QWidget>
 
@@ -21,10 +22,19 @@ void PaintFocusMark(QWidget* w)
     if (!KeyboardFocusShown(w))
         return;
     QPainter p(w);
-    QPen pen(Qt::black, kMarkPx, Qt::DotLine);
-    p.setPen(pen);
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(QRectF(w->rect()).adjusted(kMarkPx / 2.0, kMarkPx / 2.0, -kMarkPx / 2.0, -kMarkPx / 2.0));
+    // Drawn whole, then copied: a dotted line drawn under a clip starts its dots afresh at the
+    // clip's edge, and a mark repainted in part (a wire beneath it changed) must be the mark
+    // painted whole.
+    const double dpr = p.deviceTransform().m11();
+    QImage mark((QSizeF(w->size()) * dpr).toSize(), QImage::Format_ARGB32_Premultiplied);
+    mark.setDevicePixelRatio(dpr);
+    mark.fill(Qt::transparent);
+    QPainter m(&mark);
+    m.setPen(QPen(Qt::black, kMarkPx, Qt::DotLine));
+    m.setBrush(Qt::NoBrush);
+    m.drawRect(QRectF(w->rect()).adjusted(kMarkPx / 2.0, kMarkPx / 2.0, -kMarkPx / 2.0, -kMarkPx / 2.0));
+    m.end();
+    p.drawImage(QPoint(0, 0), mark);
 }
 
 bool SwallowTooltipWhileDisabled(QWidget* w, QEvent* e)

@@ -67,3 +67,28 @@ TEST(Screen, AfterEveryFrameTheScreenShowsTheWholeScene)
     l.window.Command1->click();
     EXPECT_EQ(StaleOnScreen(l), 0) << "after the stop";
 }
+
+TEST(Screen, ASwitchsFocusMarkStaysOverTheWiresRepaintedBeneathItAndGoesWithTheFocus)
+{
+    Lesson l;
+    l.window.show();
+    l.window.imgPow0->Click();
+    l.Run(1.0, 0.004);
+    l.window.imgKey0->Click();
+    l.Step();
+    l.window.imgOn1->Click();
+    // A keyboard user reaches the switch while the wire under it changes colour on every frame.
+    QWidget* key = l.window.imgKey0;
+    l.window.setAttribute(Qt::WA_KeyboardFocusChange);
+    key->setFocus(Qt::TabFocusReason);
+    l.Run(0.4, 0.004);
+    EXPECT_EQ(StaleOnScreen(l), 0) << "focused";
+    const QImage marked = OnScreen(l);
+    key->clearFocus();
+    const QImage unmarked = OnScreen(l);
+    EXPECT_EQ(StaleOnScreen(l), 0) << "after the focus left";
+    const QRect area = key->geometry();
+    EXPECT_GT(testsupport::DifferentPixels(marked.copy(area), unmarked.copy(area)), 0);
+    EXPECT_EQ(testsupport::DifferentPixels(marked, unmarked),
+              testsupport::DifferentPixels(marked.copy(area), unmarked.copy(area)));
+}

@@ -131,11 +131,12 @@ void Container::Damage(const QRect& inScene)
     constexpr int kNearPx = 8;  // figures this close are painted together
     const QRect near = r.adjusted(-kNearPx, -kNearPx, kNearPx, kNearPx);
     auto area = [](const QRect& a) { return static_cast<qint64>(a.width()) * a.height(); };
+    constexpr qint64 kSmallArea = 64 * 64;  // px²: a box this small is painted whole, whatever it holds
     QRect* grow = nullptr;
     for (QRect& p : pending_)
         // ... unless their box would be mostly what neither covers: two wires meeting at a
         // corner stay two rectangles.
-        if (p.intersects(near) && area(p | r) <= 2 * (area(p) + area(r))) {
+        if (p.intersects(near) && (area(p | r) <= 2 * (area(p) + area(r)) || area(p | r) <= kSmallArea)) {
             grow = &p;
             break;
         }

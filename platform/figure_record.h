@@ -28,16 +28,19 @@ struct Figure {
     std::array<double, 6> g;
     QColor colour;            // transparent for an erase
     std::uint64_t drawn = 0;  // when it was last drawn, on the record's clock
-    // The pixels it covers on the raster it was last traced for. A loop draws the same figures
-    // every frame, mostly unchanged: filling known runs spares walking the outline again.
-    mutable std::vector<PixelRun> pixels{};
+    // The pixels it covers on the raster it was last traced for, as offsets in the raster
+    // (row × width + column). A loop draws the same figures every frame, mostly unchanged:
+    // filling known pixels spares walking the outline again. A thin outline is mostly runs of
+    // one pixel, so a pixel is kept as its offset alone.
+    mutable std::vector<std::uint32_t> pixels{};
     mutable std::uint64_t tracedFor = 0;  // the raster's mapping stamp; 0: not traced
-    // The runs, cut at tile edges and gathered by tile: the runs of tile `tile` are
-    // pixels[begin, end).
-    struct TileRuns {
+    // The pixels gathered by tile: those of tile `tile` are pixels[begin, end), and `box` holds
+    // them, in device pixels.
+    struct TilePixels {
         int tile, begin, end;
+        QRect box;
     };
-    mutable std::vector<TileRuns> tiles{};
+    mutable std::vector<TilePixels> tiles{};
     // The value its pixels were last given, and when, on the raster's fill clock (0: never).
     mutable QRgb filledValue = 0;
     mutable std::uint64_t filledAt = 0;

@@ -133,7 +133,7 @@ QRect Surface::Rasterise(const Figure& f)
 {
     if (f.tracedFor != mappingStamp_) {
         TraceFigure(f);
-        GatherByTile(f);
+        GatherByTile(f, runs_);
         f.tracedFor = mappingStamp_;
         f.filledAt = 0;
     }
@@ -152,11 +152,11 @@ QRect Surface::Rasterise(const Figure& f)
     return changed;
 }
 
-void Surface::GatherByTile(const Figure& f) const
+void Surface::GatherByTile(const Figure& f, const std::vector<PixelRun>& runs) const
 {
-    std::vector<std::pair<int, PixelRun>> cut;
-    cut.reserve(f.pixels.size());
-    for (const PixelRun& r : f.pixels) {
+    std::vector<std::pair<int, PixelRun>>& cut = cut_;
+    cut.clear();
+    for (const PixelRun& r : runs) {
         const int rowTiles = (r.row >> kTileShift) * tileColumns_;
         for (int from = r.from; from <= r.to;) {
             const int to = std::min(r.to, (((from >> kTileShift) + 1) << kTileShift) - 1);
@@ -165,21 +165,38 @@ void Surface::GatherByTile(const Figure& f) const
         }
     }
     std::stable_sort(cut.begin(), cut.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    const auto width = static_cast<std::uint32_t>(layer_.bytesPerLine() / sizeof(QRgb));
     f.pixels.clear();
     f.tiles.clear();
+    int left = 0, top = 0, right = 0, bottom = 0;  // the box of the current tile's pixels
+    auto closeTile = [&] {
+        if (!f.tiles.empty())
+            f.tiles.back().box = QRect(QPoint(left, top), QPoint(right, bottom));
+    };
     for (const auto& [tile, run] : cut) {
-        if (f.tiles.empty() || f.tiles.back().tile != tile)
-            f.tiles.push_back({tile, static_cast<int>(f.pixels.size()), static_cast<int>(f.pixels.size())});
-        f.pixels.push_back(run);
-        ++f.tiles.back().end;
+        if (f.tiles.empty() || f.tiles.back().tile != tile) {
+            closeTile();
+            const int here = static_cast<int>(f.pixels.size());
+            f.tiles.push_back({tile, here, here, QRect()});
+            left = run.from, right = run.to, top = bottom = run.row;
+        }
+        const std::uint32_t rowStart = static_cast<std::uint32_t>(run.row) * width;
+        for (int col = run.from; col <= run.to; ++col)
+            f.pixels.push_back(rowStart + static_cast<std::uint32_t>(col));
+        f.tiles.back().end = static_cast<int>(f.pixels.size());
+        left = std::min(left, run.from);
+        right = std::max(right, run.to);
+        top = std::min(top, run.row);
+        bottom = std::max(bottom, run.row);
     }
+    closeTile();
 }
 
 void Surface::TraceFigure(const Figure& f)
 {
     if (f.kind == Figure::Kind::Line) {
         const QPoint pts[2] = {mapping_.Point(f.g[0], f.g[1]), mapping_.Point(f.g[2], f.g[3])};
-        Trace(pts, 2, f.pixels);
+        Trace(pts, 2, runs_);
         return;
     }
     const DeviceEllipse e = ToDevice(f, mapping_);
@@ -195,7 +212,7 @@ void Surface::TraceFigure(const Figure& f)
         if (pts.empty() || pts.back() != p)
             pts.push_back(p);
     }
-    Trace(pts.data(), static_cast<int>(pts.size()), f.pixels);
+    Trace(pts.data(), static_cast<int>(pts.size()), runs_);
 }
 
 void Surface::Line(double x1, double y1, double x2, double y2, QColor colour)
@@ -285,44 +302,59 @@ void Surface::Trace(const QPoint* points, int count, std::vector<PixelRun>& runs
     }
 }
 
+namespace {
+
+// What a fill keeps in step with the layer besides: nothing, the shown image with an opaque
+// value, or the shown image with the clear value (which shows the picture beneath).
+enum class Follow { None, Opaque, Clear };
+
+// Gives the pixels at [o, end) the value; returns whether one took another value.
+template <Follow kFollow>
+bool FillPixels(QRgb* layer, QRgb* shown, const QRgb* beneath, const std::uint32_t* o, const std::uint32_t* end,
+                QRgb value)
+{
+    bool changed = false;
+    for (; o != end; ++o)
+        if (layer[*o] != value) {
+            layer[*o] = value;
+            if constexpr (kFollow == Follow::Opaque)
+                shown[*o] = value;
+            if constexpr (kFollow == Follow::Clear)
+                shown[*o] = beneath[*o];
+            changed = true;
+        }
+    return changed;
+}
+
+}  // namespace
+
 QRect Surface::Fill(const Figure& f, QRgb value, std::uint64_t since)
 {
-    uchar* const bits = layer_.bits();
-    const qsizetype stride = layer_.bytesPerLine();
+    auto* const layer = reinterpret_cast<QRgb*>(layer_.bits());
     const bool follow = !shownStale_ && beneath_ && beneath_->cacheKey() == beneathKey_ && !shown_.isNull() &&
                         beneath_->format() == QImage::Format_ARGB32_Premultiplied;
-    uchar* const shownBits = follow ? shown_.bits() : nullptr;
-    const uchar* const beneathBits = follow ? beneath_->constBits() : nullptr;
+    QRgb* const shown = follow ? reinterpret_cast<QRgb*>(shown_.bits()) : nullptr;
+    const QRgb* const beneath = follow ? reinterpret_cast<const QRgb*>(beneath_->constBits()) : nullptr;
     if (!follow)
         shownStale_ = true;
+    const auto fill = !follow      ? &FillPixels<Follow::None>
+                      : value != 0 ? &FillPixels<Follow::Opaque>
+                                   : &FillPixels<Follow::Clear>;
     const std::uint64_t now = fillClock_;
-    // The box of the pixels that took another value.
+    // The box of the tiles' boxes where a pixel took another value.
     int left = layer_.width(), right = -1, top = layer_.height(), bottom = -1;
-    for (const Figure::TileRuns& t : f.tiles) {
+    for (const Figure::TilePixels& t : f.tiles) {
         std::uint64_t& tileChanged = tileChanged_[static_cast<std::size_t>(t.tile)];
         if (since != 0 && tileChanged <= since)
             continue;  // nothing changed these pixels since they took this value
-        bool changedHere = false;
-        for (int i = t.begin; i < t.end; ++i) {
-            const PixelRun& r = f.pixels[static_cast<std::size_t>(i)];
-            auto* line = reinterpret_cast<QRgb*>(bits + r.row * stride);
-            for (int col = r.from; col <= r.to; ++col)
-                if (line[col] != value) {
-                    line[col] = value;
-                    if (shownBits)
-                        reinterpret_cast<QRgb*>(
-                            shownBits + r.row * stride)[col] = value != 0 ? value
-                                                                          : reinterpret_cast<const QRgb*>(
-                                                                                beneathBits + r.row * stride)[col];
-                    left = std::min(left, col);
-                    right = std::max(right, col);
-                    top = std::min(top, r.row);
-                    bottom = std::max(bottom, r.row);
-                    changedHere = true;
-                }
-        }
-        if (changedHere)
+        const std::uint32_t* const first = f.pixels.data() + t.begin;
+        if (fill(layer, shown, beneath, first, first + (t.end - t.begin), value)) {
             tileChanged = now;
+            left = std::min(left, t.box.left());
+            right = std::max(right, t.box.right());
+            top = std::min(top, t.box.top());
+            bottom = std::max(bottom, t.box.bottom());
+        }
     }
     return right < left ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
 }

@@ -77,14 +77,15 @@ public:
 
 private:
     void Note(const Figure& f);
-    // Returns the box of the pixels that took another value.
+    // Returns a box that holds the pixels that took another value.
     QRect Rasterise(const Figure& f);
     // The runs of pixels the pen covers along a polyline, clipped to the layer.
     void Trace(const QPoint* points, int count, std::vector<PixelRun>& runs);
     void TraceFigure(const Figure& f);
-    // Cuts a figure's traced runs at tile edges and gathers them by tile.
-    void GatherByTile(const Figure& f) const;
-    // Gives a figure's pixels a value; returns the box of those that took another value. With
+    // Keeps a figure's traced runs as its pixels, gathered by tile.
+    void GatherByTile(const Figure& f, const std::vector<PixelRun>& runs) const;
+    // Gives a figure's pixels a value; returns a box that holds those that took another value
+    // (the boxes of its pixels in the tiles where one did). With
     // `since` (not 0), only its pixels in tiles that a fill changed after that moment are looked at.
     QRect Fill(const Figure& f, QRgb value, std::uint64_t since);
 
@@ -95,7 +96,7 @@ private:
     std::uint64_t mappingStamp_ = 0;  // grows with every mapping: figures traced before are stale
     // A figure filled again with the value it was last filled with changes nothing, unless
     // a later fill changed its pixels: the layer is cut into tiles that remember when a fill
-    // last changed one of their pixels, and only a figure's runs in tiles changed since its
+    // last changed one of their pixels, and only a figure's pixels in tiles changed since its
     // own fill are filled again. Most figures of a frame so cost a look at a few tiles.
     static constexpr int kTileShift = 4;  // tiles of 16 x 16 device pixels
     std::uint64_t fillClock_ = 0;
@@ -110,6 +111,8 @@ private:
     bool shownStale_ = true;                 // laid over again in full at the next Shown()
     std::vector<QPoint> points_;             // the polyline being drawn, kept to spare an allocation a figure
     std::vector<std::pair<int, int>> rows_;  // a wide segment's centre columns, row by row
+    std::vector<PixelRun> runs_;             // the runs of the figure being traced
+    mutable std::vector<std::pair<int, PixelRun>> cut_;  // its runs cut at tile edges, by tile
     std::function<void(const QRect&)> damage_;
 };
 

@@ -309,11 +309,16 @@ void Container::PaintContent(QPainter& p, const QRegion& region)
     constexpr int kMostRectangles = 32;
     const QRegion dirty = region.rectCount() > kMostRectangles ? QRegion(region.boundingRect()) : region;
     const int band = std::max(1, static_cast<int>(kRowsPerBlit / dpr));
-    // An opaque box's drawing is kept laid over its backdrop, and copied in one go.
-    const QImage* shown = nullptr;
+    // An opaque box's drawing is kept laid over its backdrop, and copied in one go. Over an
+    // opaque colour every pixel of it is opaque: read as an image without alpha, it is copied
+    // row by row instead of composed.
+    QImage shown;
     if (surface_ && !transparent_ && !Plain()) {
         surface_->ShowOver(&backdrop_);
-        shown = surface_->Shown();
+        if (const QImage* kept = surface_->Shown())
+            shown = back_.alpha() == 255 ? QImage(kept->constBits(), kept->width(), kept->height(),
+                                                  kept->bytesPerLine(), QImage::Format_RGB32)
+                                         : *kept;
     }
     for (const QRect& r : dirty) {
         // A window larger than the scene shows its background beyond the scene; a clear box
@@ -325,9 +330,9 @@ void Container::PaintContent(QPainter& p, const QRegion& region)
             const QRect s(whole.left(), top, whole.width(), std::min(band, whole.bottom() + 1 - top));
             const QRect inScene = s.translated(-origin);
             const QRectF source(inScene.x() * dpr, inScene.y() * dpr, inScene.width() * dpr, inScene.height() * dpr);
-            if (shown) {
+            if (!shown.isNull()) {
                 p.setCompositionMode(QPainter::CompositionMode_Source);
-                p.drawImage(QRectF(s), *shown, source);
+                p.drawImage(QRectF(s), shown, source);
                 p.setCompositionMode(QPainter::CompositionMode_SourceOver);
                 continue;
             }

@@ -164,9 +164,14 @@ void Surface::GatherByTile(const Figure& f, const std::vector<PixelRun>& runs) c
             from = to + 1;
         }
     }
-    std::stable_sort(cut.begin(), cut.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    // The order of a tile's pixels does not matter: they all take one value.
+    std::sort(cut.begin(), cut.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     const auto width = static_cast<std::uint32_t>(layer_.bytesPerLine() / sizeof(QRgb));
+    std::size_t count = 0;
+    for (const auto& c : cut)
+        count += static_cast<std::size_t>(c.second.to - c.second.from + 1);
     f.pixels.clear();
+    f.pixels.reserve(count);
     f.tiles.clear();
     int left = 0, top = 0, right = 0, bottom = 0;  // the box of the current tile's pixels
     auto closeTile = [&] {

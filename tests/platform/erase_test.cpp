@@ -200,6 +200,29 @@ TEST(Container, ABoxItsParentPaintsShowsWhatItShowedAsAWidget)
               0);
 }
 
+TEST(Container, ARepaintShowsTheDrawingOverAnOpaqueOrAHalfClearColourAsComposed)
+{
+    // A repaint copies the drawing kept laid over the backdrop, which the figures drawn since
+    // the last repaint have changed pixel by pixel (a figure erased shows the backdrop again).
+    // Over an opaque colour the copy is read without alpha; over a half clear one it is not.
+    for (const QColor back : {platform::ButtonFace(), QColor(255, 0, 0, 128)}) {
+        auto box = MakeBox();
+        box->SetBackColor(back);
+        auto repainted = [&] {
+            QImage shown(box->size(), QImage::Format_ARGB32_Premultiplied);
+            shown.fill(Qt::transparent);
+            box->render(&shown, QPoint(), QRegion(), QWidget::RenderFlags());
+            return shown;
+        };
+        platform::Surface& drawing = *box->Drawing();
+        drawing.Line(0, 0, 6000, 4500, Qt::red);
+        repainted();
+        drawing.Ellipse(3000, 2000, 1500, Qt::blue, 0, 0, 1.5);
+        drawing.Line(0, 0, 6000, 4500, drawing.EraseColour());
+        EXPECT_EQ(testsupport::DifferentPixels(repainted(), box->Compose(1)), 0) << back.alpha();
+    }
+}
+
 TEST(Surface, DrawingSurvivesARepaintAndClearEmptiesIt)
 {
     auto box = MakeBox();

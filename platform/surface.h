@@ -85,8 +85,8 @@ private:
     // Keeps a figure's traced runs as its pixels, gathered by tile.
     void GatherByTile(const Figure& f, const std::vector<PixelRun>& runs) const;
     // Gives a figure's pixels a value; returns a box that holds those that took another value
-    // (the boxes of its pixels in the tiles where one did). With
-    // `since` (not 0), only its pixels in tiles that a fill changed after that moment are looked at.
+    // (the boxes of its pixels in the tiles where one did). With `since` (not 0), only its
+    // pixels in tiles that a fill changed after that moment are looked at.
     QRect Fill(const Figure& f, QRgb value, std::uint64_t since);
 
     QSize twipsSize_;

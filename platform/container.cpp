@@ -237,6 +237,15 @@ QPoint Container::Origin() const { return isWindow() ? SceneOrigin() : QPoint();
 
 bool Container::Plain() const { return !transparent_ && border_ == Border::None && items_.empty(); }
 
+bool Container::OnlyColourIn(const QRect& inBox) const
+{
+    if (!Plain() || surface_ || !children().isEmpty())
+        return false;
+    return std::none_of(sprites_.begin(), sprites_.end(), [&](const auto& sprite) {
+        return sprite->IsShown() && sprite->Geometry().intersects(inBox);
+    });
+}
+
 void Container::PaintBackdrop(QImage& image, const Mapping& m) const
 {
     image.fill(transparent_ ? QColor(Qt::transparent) : back_);
@@ -365,6 +374,15 @@ void Container::PaintBoxesOfItsOwn(QPainter& p, const QRegion& dirty)
         const QRegion here = dirty.intersected(box->geometry());
         if (here.isEmpty())
             continue;
+        if (box->OnlyColourIn(here.boundingRect().translated(-box->pos()))) {
+            // A wire without a marker in the dirty area: its colour, filled inside it, needs no
+            // clip of its own (in bands, as a blit, to keep Qt's thread pool asleep).
+            const int band = std::max(1, static_cast<int>(kRowsPerBlit / devicePixelRatioF()));
+            for (const QRect& r : here)
+                for (int top = r.top(); top <= r.bottom(); top += band)
+                    p.fillRect(QRect(r.left(), top, r.width(), std::min(band, r.bottom() + 1 - top)), box->back_);
+            continue;
+        }
         // The box's pixels stay inside it, as a widget's would.
         p.save();
         if (here.rectCount() == 1)

@@ -91,6 +91,9 @@ private:
     void PaintBackdrop(QImage& image, const Mapping& m) const;
     // Nothing but its background colour beneath the drawing.
     bool Plain() const;
+    // Whether the box shows only its colour in `inBox` (its own coordinates): plain, with no
+    // drawing, no shown sprite there and no widget of its own.
+    bool OnlyColourIn(const QRect& inBox) const;
     QRect DeviceToLogical(const QRect& device) const;
     void Damage(const QRect& logical);
     // Passes a rectangle of a frame to Qt; a window passes the first at once and the rest when

@@ -120,8 +120,11 @@ void Form21::BuildWireChannels()
           picind[6], picvert1, picvert2, picright[0], picright[1], picright[2], picright[3], picright[4]})
         strip->SetPaintedByParent();
 
+    // So do the plates, which take the charge's colours; they swap places at every zero of it.
     picup = MakeBox(this, 7290, 3000, 2085, 255, platform::SystemWindow());
     picdown = MakeBox(this, 7290, 3990, 2085, 255, platform::SystemWindow());
+    picup->SetPaintedByParent();
+    picdown->SetPaintedByParent();
 
     Picture2 = MakeBox(this, 4860, 5490, 1875, 585, platform::SystemWindow());
     Picture2->hide();

@@ -35,8 +35,19 @@ void Container::SetBackColor(QColor c)
 void Container::SetPaintedByParent()
 {
     paintedByParent_ = true;
+    placedAt_ = geometry();
     hide();
     Repaint(rect());
+}
+
+void Container::Placed()
+{
+    if (!paintedByParent_ || geometry() == placedAt_)
+        return;
+    if (auto* parent = qobject_cast<Container*>(parentWidget()))
+        for (const QRect& r : {placedAt_, geometry()})
+            parent->Damage(r.translated(-parent->Origin()));
+    placedAt_ = geometry();
 }
 
 void Container::Repaint(const QRect& logical)

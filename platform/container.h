@@ -51,6 +51,9 @@ public:
     // its colour, its items and its sprites, and takes no input.
     void SetPaintedByParent();
     bool PaintedByParent() const { return paintedByParent_; }
+    // The box was placed anew. A hidden widget gets no move event, so a box its parent
+    // paints asks its parent here to repaint where it was and where it is.
+    void Placed();
 
     // Gives the container a persistent drawing; erase colour: the colour of what lies beneath.
     Surface& EnableDrawing(QColor eraseColour, double penPx = 1.0);
@@ -103,6 +106,7 @@ private:
     QColor back_;
     bool transparent_ = false;
     bool paintedByParent_ = false;
+    QRect placedAt_;  // where a box its parent paints was last placed, in its parent
     Border border_ = Border::None;
     double captionPoints_ = 0;
     std::vector<std::unique_ptr<Item>> items_;

@@ -1,11 +1,11 @@
 #include "platform/placement.h"
 
-#include "platform/sprite.h"
-
 #include <QVariant>
 #include <QWidget>
 #include <algorithm>
 
+#include "platform/container.h"
+#include "platform/sprite.h"
 #include "platform/twips.h"
 
 namespace platform {
@@ -26,6 +26,8 @@ void Apply(QWidget* w)
         if (w->parentWidget() && w->parentWidget()->isWindow())
             g.translate(SceneOrigin());
         w->setGeometry(g);
+        if (auto* box = qobject_cast<Container*>(w))
+            box->Placed();
     }
     const QVariant f = w->property(kFontPoints);
     if (f.isValid()) {

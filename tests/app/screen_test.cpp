@@ -3,11 +3,6 @@
 // what a full redraw of the window shows.
 #include <gtest/gtest.h>
 
-#include <QElapsedTimer>
-#include <QGuiApplication>
-#include <QScreen>
-#include <QThread>
-
 #include "harness.h"
 #include "support/surface_compare.h"
 
@@ -15,34 +10,8 @@ using testsupport::Lesson;
 
 namespace {
 
-// Lets the held-back frame be painted: more than a frame's time passes, and the window's
-// events are handled for a few frames more, however slow the build.
-void LetTheFrameBePainted()
-{
-    QThread::msleep(40);
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < 80)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-}
-
-QImage OnScreen(Lesson& l)
-{
-    LetTheFrameBePainted();
-    return QGuiApplication::primaryScreen()->grabWindow(l.window.winId()).toImage();
-}
-
-// The window as the screen holds it after the frames of a run, against the same window
-// painted on the screen again as a whole.
-long long StaleOnScreen(Lesson& l)
-{
-    const QImage painted = OnScreen(l);
-    l.window.update();
-    const QImage whole = OnScreen(l);
-    EXPECT_FALSE(painted.isNull());
-    EXPECT_EQ(painted.size(), l.window.size());
-    return testsupport::DifferentPixels(painted, whole);
-}
+QImage OnScreen(Lesson& l) { return testsupport::OnScreen(l.window); }
+long long StaleOnScreen(Lesson& l) { return testsupport::StaleOnScreen(l.window); }
 
 }  // namespace
 

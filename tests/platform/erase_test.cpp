@@ -200,6 +200,30 @@ TEST(Container, ABoxItsParentPaintsShowsWhatItShowedAsAWidget)
               0);
 }
 
+TEST(Container, ABoxItsParentPaintsLeavesNothingWhereItWasWhenItMoves)
+{
+    // Two plates swap places in the same colours, as at a zero of the charge; then one moves
+    // to a place of its own. A hidden widget gets no move event, yet the screen must show them
+    // where they are and nothing where they were.
+    auto window = MakeBox();
+    auto plate = [&](int top, QColor c) {
+        auto* box = new Container(window.get());
+        platform::Place(box, 600, top, 3000, 255);
+        box->SetBackColor(c);
+        box->SetPaintedByParent();
+        return box;
+    };
+    Container* up = plate(1000, Qt::red);
+    Container* down = plate(2500, Qt::blue);
+    window->show();
+    EXPECT_EQ(testsupport::StaleOnScreen(*window), 0);
+    platform::MoveTwips(up, 600, 2500);
+    platform::MoveTwips(down, 600, 1000);
+    EXPECT_EQ(testsupport::StaleOnScreen(*window), 0) << "swapped";
+    platform::MoveTwips(up, 2000, 3600);
+    EXPECT_EQ(testsupport::StaleOnScreen(*window), 0) << "moved";
+}
+
 TEST(Container, ARepaintShowsTheDrawingOverAnOpaqueOrAHalfClearColourAsComposed)
 {
     // A repaint copies the drawing kept laid over the backdrop, which the figures drawn since

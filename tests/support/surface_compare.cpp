@@ -1,6 +1,12 @@
 #include "support/surface_compare.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QThread>
+#include <QWidget>
 
 namespace testsupport {
 
@@ -18,6 +24,28 @@ long long DifferentPixels(const QImage& a, const QImage& b)
             n += p[col] != q[col];
     }
     return n;
+}
+
+QImage OnScreen(QWidget& window)
+{
+    // More than a frame's time passes, and the window's events are handled for a few frames
+    // more, however slow the build: the held-back frame is painted.
+    QThread::msleep(40);
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < 80)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    return QGuiApplication::primaryScreen()->grabWindow(window.winId()).toImage();
+}
+
+long long StaleOnScreen(QWidget& window)
+{
+    const QImage painted = OnScreen(window);
+    window.update();
+    const QImage whole = OnScreen(window);
+    if (painted.isNull() || painted.size() != window.size())
+        return -1;
+    return DifferentPixels(painted, whole);
 }
 
 QString OutputPath(const QString& fileName)

@@ -12,12 +12,14 @@ request, and a completion event back, between the program and the server).
     bench/cpu_under_xvfb.py build/app/oscillations            # scale 1 and 2, 8 s a phase
     bench/cpu_under_xvfb.py --scale 2 --seconds 4 PROGRAM [PROGRAM ...]
     bench/cpu_under_xvfb.py --runs 5 --no-damage OLD NEW      # CPU only, medians of 5 turns
+    bench/cpu_under_xvfb.py --scale 1 "build/bench/qt_floor 31 60 20 one"   # with arguments
 
 Needs Debian's xvfb, xdotool and python3-xlib; it is run by hand, not by the test suite.
 """
 import argparse
 import os
 import statistics
+import shlex
 import subprocess
 import sys
 import threading
@@ -104,7 +106,7 @@ def measure(program, scale, seconds, display_number, count_damage=True):
             if os.path.exists(f"/tmp/.X11-unix/X{display_number}"):
                 break
             time.sleep(0.05)
-        prog = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        prog = subprocess.Popen(shlex.split(program), env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         window = int(xdotool("search", "--sync", "--pid", str(prog.pid), "--name", "колебания", env=env).split()[0])
         time.sleep(2.0)  # start-up and the first paints
         counter = DamageCounter(name, window) if count_damage else None
@@ -150,7 +152,8 @@ def measure(program, scale, seconds, display_number, count_damage=True):
 
 def main():
     ap = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
-    ap.add_argument("programs", nargs="+", help="the program(s) to measure, one after the other")
+    ap.add_argument("programs", nargs="+",
+                    help="the program(s) to measure, one after the other; quoted, with arguments")
     ap.add_argument("--scale", type=int, action="append", help="1 or 2 (QT_SCALE_FACTOR); default both")
     ap.add_argument("--seconds", type=float, default=8.0, help="length of each phase")
     ap.add_argument("--display", type=int, default=97, help="the number of the virtual display")

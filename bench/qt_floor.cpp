@@ -15,6 +15,7 @@
 #include <QPainter>
 #include <QTimer>
 #include <QWidget>
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -23,7 +24,7 @@ namespace {
 
 constexpr int kFrameMs = 16;  // ms: about one frame of a 60 Hz display
 
-// A box's place: ten a row, 95 × 40 pixels apart, so that no two touch.
+// A box's place: ten a row, 95 × 40 pixels apart, so that boxes of the default size never touch.
 QRect Place(int i, int width, int height) { return QRect(10 + (i % 10) * 95, 10 + (i / 10) * 40, width, height); }
 
 class Box : public QWidget {

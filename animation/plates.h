@@ -6,7 +6,6 @@
 // `picdown`; pairs 0..n always form a row centred on the plate.
 #include <QColor>
 
-#include "animation/plate_swap.h"
 #include "fields/capacitor_field.h"
 #include "markers/marker_array.h"
 #include "platform/container.h"

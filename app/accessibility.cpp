@@ -1,5 +1,4 @@
 // What a screen reader reads of the lesson and how an assistive tool works the switch.
-#include <QtMath>
 #include <algorithm>
 #include <cmath>
 
@@ -17,22 +16,14 @@ constexpr int kEmptyBarTwips = 15;             // the sliver an empty bar keeps 
 
 int Percent(double fraction) { return static_cast<int>(std::lround(100 * std::clamp(fraction, -1.0, 1.0))); }
 
-// Where a meter's needle stands, from the line it last drew: degrees, positive to the left.
-double NeedleDegrees(const instruments::Needle& needle)
+platform::Reading Meter(const QString& quantity, double degrees)
 {
-    const QPoint d = instruments::kMeterPivot - needle.tip;
-    return qRadiansToDegrees(std::atan2(double(d.x()), double(d.y())));
-}
-
-platform::Reading Meter(const QString& quantity, const instruments::Needle& needle)
-{
-    const int p = Percent(NeedleDegrees(needle) / kFullDeflectionDegrees);
+    const int p = Percent(degrees / kFullDeflectionDegrees);
     return {double(p), -100, 100, QString("%1: %2 % от максимума").arg(quantity).arg(p)};
 }
 
-platform::Reading Bar(const QString& energy, QRect bar, int fullTwips)
+platform::Reading Bar(const QString& energy, int width, int fullTwips)
 {
-    const int width = bar.width();
     const int p = width <= kEmptyBarTwips ? 0 : Percent(double(width) / fullTwips);
     return {double(p), 0, 100, QString("%1: %2 % от максимума").arg(energy).arg(p)};
 }
@@ -41,35 +32,37 @@ platform::Reading Bar(const QString& energy, QRect bar, int fullTwips)
 
 void Form21::ExposeToAssistiveTools()
 {
+    // The heading names the circuit the lesson has: with the resistor, the damped one.
+    auto heading = [this] { return State().settings.resistorIn ? Label4 : Label5; };
     platform::ExposeHeading(
-        this, [this] { return (Label5->Visible() ? Label5 : Label4)->Caption(); },
-        [this] {
-            const QRect t = (Label5->Visible() ? Label5 : Label4)->Twips();
+        this, [heading] { return heading()->Caption(); },
+        [this, heading] {
+            const QRect t = heading()->Twips();
             return platform::LogicalMapping().Rect(t.x(), t.y(), t.width(), t.height()).translated(Origin());
         });
-    // The switch stands where its bridge line is drawn, or upright at rest.
-    platform::ExposeSwitchPosition(imgOn1, [this] { return Line6->Visible(); });
-    platform::ExposeSwitchPosition(imgKey0, [this] { return Line26->Visible(); });
-    platform::ExposeSwitchPosition(imgPow0, [this] { return Line8->Visible(); });
+    auto standsAt = [this](SwitchPosition p) { return [this, p] { return State().switchPosition == p; }; };
+    platform::ExposeSwitchPosition(imgOn1, standsAt(SwitchPosition::Coil));
+    platform::ExposeSwitchPosition(imgKey0, standsAt(SwitchPosition::Raised));
+    platform::ExposeSwitchPosition(imgPow0, standsAt(SwitchPosition::Source));
 
     picvolt->setAccessibleName(
         "Напряжение");  // the captions over the dials: the hot areas are called after the meters
-    platform::ExposeReading(picvolt, QAccessible::Dial, [this] { return Meter("Напряжение", voltmeterNeedle); });
+    platform::ExposeReading(picvolt, QAccessible::Dial, [this] { return Meter("Напряжение", State().readings.voltmeterDegrees); });
     picamp->setAccessibleName("Сила тока");
-    platform::ExposeReading(picamp, QAccessible::Dial, [this] { return Meter("Сила тока", ammeterNeedle); });
+    platform::ExposeReading(picamp, QAccessible::Dial, [this] { return Meter("Сила тока", State().readings.ammeterDegrees); });
     picclock->setAccessibleName("Время колебания");
     platform::ExposeReading(picclock, QAccessible::Dial, [this] {  // AT-SPI knows no clock
         // The hand turns clockwise, by minus the angle, through one period.
-        const int p = Percent(-state.clockAngle / (2 * physics::kProgramPi));
+        const int p = Percent(-State().readings.clockAngle / (2 * physics::kProgramPi));
         return platform::Reading{double(p), 0, 100, QString("Время колебания: %1 % периода").arg(p)};
     });
     Frame2->setAccessibleName("Энергия колебаний");
     picBenerg->setAccessibleName("Магнитная энергия");
     platform::ExposeReading(picBenerg, QAccessible::ProgressBar,
-                            [this] { return Bar("Магнитная энергия", MagneticBarTwips(), kFullMagneticBarTwips); });
+                            [this] { return Bar("Магнитная энергия", State().readings.magneticBarWidth, kFullMagneticBarTwips); });
     picEenerg->setAccessibleName("Электрическая энергия");
     platform::ExposeReading(picEenerg, QAccessible::ProgressBar, [this] {
-        return Bar("Электрическая энергия", ElectricBarTwips(), kFullElectricBarTwips);
+        return Bar("Электрическая энергия", State().readings.electricBarWidth, kFullElectricBarTwips);
     });
     Frame1->setAccessibleName("Панель управления");
     picGr->setAccessibleName("График напряжения и силы тока");

@@ -1,8 +1,8 @@
 // For the classroom: a pause at any instant of a run, and the scene on the whole projector.
 //
-// A pause stops the lesson's clock and holds the loop's next step, so everything on the screen
-// stands exactly as it was and the program sleeps; the run goes on from the same instant. Any
-// click on the switch ends the pause first, so "Стоп" ends a paused run as it ends a running one.
+// A pause stops the lesson's clock and its frames, so everything on the screen stands exactly as
+// it was and the program sleeps; the run goes on from the same instant. Any click on the switch
+// ends the pause first, so "Стоп" ends a paused run as it ends a running one.
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QLabel>
@@ -58,17 +58,15 @@ void Form21::BuildClassroomControls()
 
 void Form21::SetPaused(bool paused)
 {
-    if (paused && !LoopActive())
-        return;  // nothing runs that could stand still
-    if (paused == pause_.paused)
+    if (paused == lesson_.Paused())
         return;
-    pause_.paused = paused;
     if (paused) {
-        lessonClock_->Pause();
+        if (!lesson_.Pause(clock_->Now()))
+            return;  // nothing runs that could stand still
     } else {
-        lessonClock_->Resume();
-        if (pause_.held)
-            steps_->PostNextFrame(std::exchange(pause_.held, nullptr));
+        lesson_.Resume(clock_->Now());
+        if (LoopActive())
+            steps_->PostNextFrame([this] { ShowFrame(); });
     }
     pauseMark->setVisible(paused);
     pauseAction->setText(paused ? kResume : kPause);

@@ -10,7 +10,6 @@
 
 #include "animation/hide_markers.h"
 #include "app/layout_helpers.h"
-#include "app/loops.h"
 #include "fields/coil_field.h"
 #include "platform/accessibility.h"
 #include "platform/focus_mark.h"
@@ -18,10 +17,6 @@
 #include "physics/circuit_parameters.h"
 
 namespace app {
-
-namespace {
-constexpr int kUpperPlateTop = 3000;  // twips: the top of the upper plate position
-}  // namespace
 
 void PrepareApplication(QApplication& app)
 {
@@ -53,8 +48,7 @@ Form21::Form21(platform::Clock* clock, platform::StepQueue* steps)
         ownSteps_ = std::make_unique<platform::EventLoopStepQueue>();
         steps = ownSteps_.get();
     }
-    lessonClock_ = std::make_unique<platform::LessonClock>(*clock);
-    clock_ = lessonClock_.get();
+    clock_ = clock;
     steps_ = steps;
 
     platform::SetSceneOrigin({});  // a new window lays the scene out from its corner
@@ -87,8 +81,6 @@ Form21::Form21(platform::Clock* clock, platform::StepQueue* steps)
 
     BuildClassroomControls();
     SetUpDrawings();
-    oscillation_ = std::make_unique<OscillationLoop>(*this);
-    charging_ = std::make_unique<ChargingLoop>(*this);
     ConnectHandlers();
     StartUp();
     ExposeToAssistiveTools();
@@ -127,6 +119,17 @@ void Form21::ConnectHandlers()
                               Command2, Command3, cmdSbros, Command4, Command6, Command1, Command5};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
+    // The panel's settings are the lesson's: it reads them at its next frame.
+    connect(Slider1, &QSlider::valueChanged, this, [this](int v) { lesson_.SetFrequency(v); });
+    connect(Slider2, &QSlider::valueChanged, this, [this](int v) { lesson_.SetResistance(v); });
+    connect(Option1, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            lesson_.SetChargingSpeed(lesson::ChargingSpeed::Fast);
+    });
+    connect(Option2, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            lesson_.SetChargingSpeed(lesson::ChargingSpeed::Slow);
+    });
     picGr->installEventFilter(this);
     drag_->onDrop = [this](QWidget* target, QPointF at) {
         if (!target)
@@ -142,21 +145,12 @@ void Form21::StartUp()
     SetMagneticBar(5685, 15);
     HidePlateCharges();
     HideCurrentMarkers();
-    state.beta = 0;
     Label5->SetBackColor(platform::WindowBackground());
     Label4->SetBackColor(platform::WindowBackground());
     picleft[0]->SetBackColor(platform::WindowBackground());
     picright[4]->SetBackColor(platform::WindowBackground());
     Label1->SetVisible(false);
     picGr->hide();
-    state.trace.graphX0 = 420;
-    state.trace.graphU0 = 1260;
-    state.trace.graphI0 = 3570;
-    state.trace.graphTScale = 300;
-    state.trace.graphUScale = 900;
-    state.trace.sweepSeconds = 15;
-    state.trace.sweepTime = 0;
-    state.trace.RestartAtOrigin();
 
     // What the window and the dials paint when they are first shown.
     PaintWindow();
@@ -184,23 +178,15 @@ void Form21::SetMagneticBar(int left, int width)
 
 void Form21::SetElectricBarWidth(int width) { electricBar->SetTwips(QRect(0, 0, width, kElectricTrack.height())); }
 
-bool Form21::PlatesSwapped() const { return platform::TopTwips(picdown) == kUpperPlateTop; }
-
-void Form21::SwapPlateBoxes()
+void Form21::PlacePlates()
 {
-    const QRect up = platform::TwipsRect(picup);
-    const QRect down = platform::TwipsRect(picdown);
-    platform::MoveTwips(picup, down.x(), down.y());
-    platform::MoveTwips(picdown, up.x(), up.y());
+    if (platform::TopTwips(picup) == lesson_.PositivePlateTop())
+        return;
+    platform::MoveTwips(picup, platform::LeftTwips(picup), lesson_.PositivePlateTop());
+    platform::MoveTwips(picdown, platform::LeftTwips(picdown), lesson_.NegativePlateTop());
 }
 
-void Form21::UpdateCircuitParameters()
-{
-    physics::UpdateCircuitParameters(Slider1->Value(), Slider2->Value(), physics::kProgramPi, state.omega,
-                                     state.beta);
-}
-
-bool Form21::LoopActive() const { return oscillation_->Active() || charging_->Active(); }
+bool Form21::LoopActive() const { return lesson_.Running() && !quit_; }
 
 bool Form21::eventFilter(QObject* watched, QEvent* e)
 {
@@ -241,8 +227,7 @@ void Form21::resizeEvent(QResizeEvent* e)
 
 void Form21::closeEvent(QCloseEvent* e)
 {
-    oscillation_->Abandon();
-    charging_->Abandon();
+    quit_ = true;
     e->accept();
     emit quitRequested();
 }

@@ -1,26 +1,24 @@
 #pragma once
-// The demonstration's one window: its controls, its state record, its handlers and loops.
+// The demonstration's one window: the view of the lesson. Its handlers turn clicks into the
+// lesson's commands, and each frame draws what the lesson shows.
 #include <QApplication>
 #include <array>
 #include <memory>
 
-#include "app/loop_steps.h"
-#include "app/window_state.h"
 #include "instruments/dials.h"
+#include "lesson/lesson.h"
 #include "markers/marker_array.h"
 #include "platform/clock.h"
 #include "platform/container.h"
 #include "platform/controls.h"
 #include "platform/manual_drag.h"
 #include "platform/swatch.h"
+#include "animation/plates.h"
 
 namespace app {
 
-class OscillationLoop;
-class ChargingLoop;
-
-// The switch's lever: up at rest, down onto the source's contact, or down onto the coil's.
-enum class SwitchPosition { Raised, Source, Coil };
+using lesson::RunState;
+using lesson::SwitchPosition;
 
 // Fonts, style and names the whole program shares; called once before the window is made.
 void PrepareApplication(QApplication& app);
@@ -32,7 +30,9 @@ public:
     explicit Form21(platform::Clock* clock = nullptr, platform::StepQueue* steps = nullptr);
     ~Form21() override;
 
-    WindowState state;
+    // The lesson this window shows; everything that asks what the lesson is asks it.
+    const lesson::Lesson& Model() const { return lesson_; }
+    const lesson::LessonState& State() const { return lesson_.State(); }
 
     // ---- Controls, by their layout names ----
     // Window-level lines, shapes and labels (painted beneath the drawing)
@@ -89,16 +89,10 @@ public:
     void RestoreIdleControls();
     void DrawSwitchAt(SwitchPosition position);
     void EnableControlsFor(RunState runState);
-    void ClearCircuitState(int& charge);
-    void FinishStaleLoops();  // a loop whose run was ended finishes before another starts
-    void UpdateCircuitParameters();
     void PaintWindow();  // the window's paint procedure: the coil lines
     void picamp_Paint();
     void picvolt_Paint();
     void picclock_Paint();
-
-    // What the loops and the handlers share about the switch and plates
-    bool PlatesSwapped() const;  // picdown stands at the upper position
 
     // The energy bars, in twips of the energy frame (Frame2). Their boxes reach over the
     // scale's frame: the magnetic bar ends at the scale's zero and is at most 2135 twips long,
@@ -109,17 +103,15 @@ public:
     QRect ElectricBarTwips() const { return electricBar->Twips().translated(kElectricTrack.topLeft()); }
     void SetMagneticBar(int left, int width);
     void SetElectricBarWidth(int width);
-    void SwapPlateBoxes();
-    bool ResistorIn() const { return Label1->Visible(); }
 
-    // For tests and the headless path: is a loop step pending, and the window's drag.
+    // A run is under way and its frames are drawn; false after "Выход".
     bool LoopActive() const;
     platform::ManualDrag& GraphDrag() { return *drag_; }
     instruments::Needle ammeterNeedle, voltmeterNeedle;
 
     // ---- For the classroom: a pause at any instant, and the scene on the whole screen ----
     // Only a running loop pauses: the lesson's time stands still and the loop takes no step.
-    bool Paused() const { return pause_.paused; }
+    bool Paused() const { return lesson_.Paused(); }
     void SetPaused(bool paused);
     void SetFullScreen(bool on);
     QAction *pauseAction = nullptr, *fullScreenAction = nullptr;  // also the context menu's entries
@@ -127,6 +119,7 @@ public:
 
     platform::Clock& GetClock() { return *clock_; }
     platform::StepQueue& Steps() { return *steps_; }
+    double LessonTime() const { return lesson_.TimeAt(clock_->Now()); }
 
 signals:
     void quitRequested();
@@ -152,17 +145,31 @@ private:
     void BuildClassroomControls();
     void ExposeToAssistiveTools();
 
+    // ---- A run's frames (run_drawing.cpp) ----
+    // One frame: the lesson moves to the present lesson time and the window draws what it shows;
+    // the next frame is asked for while the run goes on.
+    void ShowFrame();
+    void DrawFrame(const lesson::Frame& f);
+    void DrawChargingFrame(const lesson::Frame& f);
+    void DrawOscillationFrame(const lesson::Frame& f);
+    void DrawGraphStep(const lesson::GraphStep& g);
+    void DrawOscillationAtRest();  // the oscillation's displays after its run
+    void DrawChargingAtRest();     // the charging circuit's displays after its run
+    void DrawEmptiedCircuit();     // the capacitor emptied, the graph and the field drawings cleared
+    void DrawIdleSwitch();         // the switch raised, every control back
+    void PlacePlates();            // the plate boxes where the lesson has them
+    animation::FieldContext Fields();
+
+    lesson::Lesson lesson_;
     std::unique_ptr<platform::Clock> ownClock_;
     std::unique_ptr<platform::StepQueue> ownSteps_;
-    std::unique_ptr<platform::LessonClock> lessonClock_;  // the loops' clock, which a pause stops
-    PauseGate pause_;
     platform::Clock* clock_;
     platform::StepQueue* steps_;
     platform::ManualDrag* drag_ = nullptr;
-    std::unique_ptr<OscillationLoop> oscillation_;
-    std::unique_ptr<ChargingLoop> charging_;
-    friend class OscillationLoop;
-    friend class ChargingLoop;
+    bool quit_ = false;            // "Выход": no frame is drawn any more
+    double drawnClockAngle_ = 0;   // rad: where the clock's hand was last drawn, to erase it there
+    double dragOffsetX_ = 0;       // twips: where the graph was grabbed, from its corner
+    qint32 dragOffsetY_ = 0;
 };
 
 }  // namespace app

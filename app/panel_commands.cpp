@@ -6,7 +6,7 @@ namespace app {
 
 void Form21::Command2_Click()
 {
-    UpdateCircuitParameters();
+    lesson_.PutResistorIn();
     Label5->SetVisible(false);
     Label4->SetVisible(true);
     Image1->setEnabled(true);
@@ -25,19 +25,28 @@ void Form21::Command3_Click()
     Image1->setEnabled(false);
     Label5->SetVisible(true);
     Label4->SetVisible(false);
-    state.beta = 0;
+    lesson_.TakeResistorOut();
 }
 
-void Form21::Command4_Click() { picGr->show(); }
+void Form21::Command4_Click()
+{
+    lesson_.ShowGraph(true);
+    picGr->show();
+}
 
-void Form21::Command6_Click() { picGr->hide(); }
+void Form21::Command6_Click()
+{
+    lesson_.ShowGraph(false);
+    picGr->hide();
+}
 
 void Form21::Command5_Click()
 {
+    lesson_.ClearGraph();
+    const lesson::GraphTrace& g = State().trace;
     picGr->Drawing()->Clear();
-    platform::MoveTwips(imgU, state.trace.graphX0, state.trace.graphU0);
-    platform::MoveTwips(imgI, state.trace.graphX0, state.trace.graphI0);
-    state.trace.Restart();
+    platform::MoveTwips(imgU, g.graphX0, g.graphU0);
+    platform::MoveTwips(imgI, g.graphX0, g.graphI0);
 }
 
 void Form21::picGr_MouseDown(int button, double x, double y)
@@ -45,8 +54,8 @@ void Form21::picGr_MouseDown(int button, double x, double y)
     const auto grab = instruments::GrabGraph(button, x, y);
     if (!grab)
         return;
-    state.dragOffsetX = grab->dragOffsetX;
-    state.dragOffsetY = grab->dragOffsetY;
+    dragOffsetX_ = grab->dragOffsetX;
+    dragOffsetY_ = grab->dragOffsetY;
     const platform::Mapping m = platform::LogicalMapping();
     GraphDrag().Start(picGr, QPoint(m.Px(x), m.Px(y)));
 }
@@ -55,7 +64,7 @@ void Form21::Form_DragDrop(QWidget* source, double x, double y)
 {
     if (source != picGr)
         return;
-    const QPoint at = instruments::DroppedGraphPosition({state.dragOffsetX, state.dragOffsetY}, x, y);
+    const QPoint at = instruments::DroppedGraphPosition({dragOffsetX_, dragOffsetY_}, x, y);
     platform::MoveTwips(picGr, at.x(), at.y());
 }
 

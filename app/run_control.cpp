@@ -1,9 +1,9 @@
-// The switch, "Сброс" and "Выход": what each click does and which controls it enables.
+// The switch, "Сброс" and "Выход": the lesson's command each click gives, and what the window
+// draws for it. A click on a paused run ends the pause first, so it acts as on a running one.
 #include <QCoreApplication>
 
 #include "animation/plates.h"
 #include "app/form21.h"
-#include "app/loops.h"
 #include "platform/colours.h"
 
 namespace app {
@@ -14,76 +14,73 @@ void ClearDrawing(platform::Container* box) { box->Drawing()->Clear(); }
 
 void Form21::imgPow_Click()
 {
-    SetPaused(false);  // a paused run takes the click as a running one
-    FinishStaleLoops();
+    SetPaused(false);
     EnableControlsFor(RunState::Charging);
-    state.stopped = false;
-    platform::MoveTwips(imgU, platform::LeftTwips(imgU), state.trace.graphU0);
-    platform::MoveTwips(imgI, platform::LeftTwips(imgI), state.trace.graphI0);
+    const lesson::GraphTrace& g = State().trace;
+    platform::MoveTwips(imgU, platform::LeftTwips(imgU), g.graphU0);
+    platform::MoveTwips(imgI, platform::LeftTwips(imgI), g.graphI0);
     ClearDrawing(picGr);
     ClearDrawing(picamp);
-    if (state.runState == RunState::Charging)
+    const bool charging = State().runState == RunState::Charging;
+    const bool swapped = State().platesSwapped;
+    lesson_.Charge(LessonTime());
+    if (charging)
         return;
     DrawSwitchAt(SwitchPosition::Source);
-    if (PlatesSwapped()) {
-        SwapPlateBoxes();
-        ClearCircuitState(state.plateCharge);
+    if (swapped) {
+        PlacePlates();
+        DrawEmptiedCircuit();
     }
-    state.runState = RunState::Charging;
     picleft[0]->SetBackColor(platform::WindowBackground());
-    oscillation_->Run();  // only its end of a run: the oscillation displays go to rest
-    charging_->Run();
+    DrawOscillationAtRest();
+    ShowFrame();  // the run's first frame, at the instant of the click
 }
 
 void Form21::imgOn_Click()
 {
-    SetPaused(false);  // a paused run takes the click as a running one
-    FinishStaleLoops();
+    SetPaused(false);
     EnableControlsFor(RunState::Oscillating);
-    state.stopped = false;
     ClearDrawing(picGr);
-    platform::SetLeftTwips(imgI, state.trace.graphX0);
-    platform::SetLeftTwips(imgU, state.trace.graphX0);
-    state.graphAmp = state.chargeLevel;
-    if (ResistorIn())
-        UpdateCircuitParameters();
+    platform::SetLeftTwips(imgI, State().trace.graphX0);
+    platform::SetLeftTwips(imgU, State().trace.graphX0);
+    const bool oscillating = State().runState == RunState::Oscillating;
+    lesson_.Start(LessonTime());
     ClearDrawing(picamp);
-    if (state.runState == RunState::Oscillating)
+    if (oscillating)
         return;
     DrawSwitchAt(SwitchPosition::Coil);
-    state.runState = RunState::Oscillating;
     picright[4]->SetBackColor(platform::WindowBackground());
-    charging_->Run();  // only its closing steps: the charge reached is taken over
-    oscillation_->Run();
+    DrawChargingAtRest();
+    ShowFrame();
 }
 
 void Form21::imgKey_Click()
 {
-    SetPaused(false);  // a paused run takes the click as a running one
-    RestoreIdleControls();
+    SetPaused(false);
+    const RunState was = State().runState;
+    lesson_.Stop();
+    DrawIdleSwitch();
     EnableControlsFor(RunState::Stopped);
+    if (was == RunState::Oscillating)
+        DrawOscillationAtRest();
+    else if (was == RunState::Charging)
+        DrawChargingAtRest();
 }
 
-void Form21::RestoreIdleControls()
+void Form21::DrawIdleSwitch()
 {
-    state.trace.sweepCount = 0;
-    state.trace.Restart();
-    // The next run's trace starts at the left edge of the graph, not left of its box.
-    state.trace.sweepTime = 0;
-    state.stopped = true;
     EnableControlsFor(RunState::Idle);
     DrawSwitchAt(SwitchPosition::Raised);
-    state.runState = RunState::Stopped;
     picleft[0]->SetBackColor(platform::WindowBackground());
     picright[4]->SetBackColor(platform::WindowBackground());
 }
 
 void Form21::cmdSbros_Click()
 {
-    SetPaused(false);  // a paused run takes the click as a running one
-    FinishStaleLoops();
-    SetElectricBarWidth(15);
-    ClearCircuitState(state.plateCharge);
+    SetPaused(false);
+    lesson_.Reset();
+    SetElectricBarWidth(State().readings.electricBarWidth);
+    DrawEmptiedCircuit();
     HidePlateCharges();  // the emptied capacitor shows no charge, as at start-up
     ClearDrawing(picvolt);
     ClearDrawing(picamp);
@@ -91,21 +88,18 @@ void Form21::cmdSbros_Click()
     picamp_Paint();
 }
 
-void Form21::ClearCircuitState(int& charge)
+void Form21::DrawEmptiedCircuit()
 {
+    const lesson::GraphTrace& g = State().trace;
     ClearDrawing(picGr);
-    platform::MoveTwips(imgU, state.trace.graphX0, state.trace.graphU0);
-    platform::MoveTwips(imgI, state.trace.graphX0, state.trace.graphI0);
-    state.trace.RestartAtOrigin();
+    platform::MoveTwips(imgU, g.graphX0, g.graphU0);
+    platform::MoveTwips(imgI, g.graphX0, g.graphI0);
     for (int i = 0; i <= 10; ++i) {
         Plus1(i)->SetVisible(false);
         Minus1(i)->SetVisible(false);
     }
-    state.chargeLevel = 0;
     animation::Plates plates{picup, picdown, &Plus1, &Minus1};
-    animation::ShowChargingPlates(plates, state.chargeLevel, 10, state.swapLock, FieldsOf(*this),
-                                  platform::WindowBackground());
-    charge = 0;
+    animation::ShowChargingPlates(plates, 0, 10, State().swapLock, Fields(), platform::WindowBackground());
     picup->SetBackColor(QColor(255, 255, 255));
     picdown->SetBackColor(QColor(255, 255, 255));
     ClearDrawing(this);
@@ -114,16 +108,9 @@ void Form21::ClearCircuitState(int& charge)
 
 void Form21::Command1_Click()
 {
-    oscillation_->Abandon();
-    charging_->Abandon();
+    quit_ = true;
     emit quitRequested();
     QCoreApplication::exit(0);
-}
-
-void Form21::FinishStaleLoops()
-{
-    oscillation_->FinishIfStale();
-    charging_->FinishIfStale();
 }
 
 }  // namespace app

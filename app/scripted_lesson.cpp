@@ -21,8 +21,7 @@ void ScriptedLesson::Step(double dt)
 void ScriptedLesson::ArriveAt(double t)
 {
     clock.Set(t);
-    steps.RunOne();  // finishes the step begun earlier; the next one reads t
-    steps.RunOne();  // finishes the step that read t
+    steps.RunOne();
 }
 
 QImage ScriptedLesson::Picture(double dpr)

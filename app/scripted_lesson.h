@@ -13,11 +13,11 @@ class ScriptedLesson {
 public:
     ScriptedLesson() : window(&clock, &steps) {}
 
-    // Lets `seconds` pass in steps of `dt`, one loop step each, handling the events between.
+    // Lets `seconds` pass in steps of `dt`, one frame each, handling the events between.
     void Run(double seconds, double dt = 0.01);
-    // One step: time advances, the events pending now are handled, the loop takes its step.
+    // One step: time advances, the events pending now are handled, a run draws its frame.
     void Step(double dt = 0.01);
-    // Brings a running loop to the moment `t` of the clock: the step that reads t is completed.
+    // Brings a run to the moment `t` of the clock: its frame at t is drawn.
     void ArriveAt(double t);
     // The whole window as a person would see it, at a device pixel ratio.
     QImage Picture(double dpr = 1.0);

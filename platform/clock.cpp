@@ -1,6 +1,6 @@
 #include "platform/clock.h"
 
-#include <QCoreApplication>
+#include <utility>
 
 namespace platform {
 
@@ -18,11 +18,6 @@ EventLoopStepQueue::EventLoopStepQueue()
     });
 }
 
-void EventLoopStepQueue::Post(std::function<void()> work)
-{
-    QTimer::singleShot(0, QCoreApplication::instance(), std::move(work));
-}
-
 void EventLoopStepQueue::PostNextFrame(std::function<void()> work)
 {
     const qint64 now = sinceStart_.nsecsElapsed();
@@ -37,17 +32,10 @@ void EventLoopStepQueue::PostNextFrame(std::function<void()> work)
 
 bool ScriptedStepQueue::RunOne()
 {
-    if (pending_.empty() && frame_.empty())
+    if (!frame_)
         return false;
-    std::deque<std::function<void()>>& from = pending_.empty() ? frame_ : pending_;
-    auto work = std::move(from.front());
-    from.pop_front();
+    auto work = std::exchange(frame_, nullptr);
     work();
-    if (&from == &pending_ && !frame_.empty()) {
-        auto next = std::move(frame_.front());
-        frame_.pop_front();
-        next();
-    }
     return true;
 }
 

@@ -6,7 +6,7 @@
 #include <limits>
 #include <numbers>
 
-#include "animation/plate_swap.h"
+#include "lesson/plate_swap.h"
 #include "physics/circuit_parameters.h"
 #include "physics/oscillator.h"
 

@@ -8,7 +8,7 @@
 // for hundreds of steps a second: at a display's 60 frames, or 20 on a busy machine, a step can
 // leap over the whole band around a fast zero, and the sign change still catches it.
 
-namespace animation {
+namespace lesson {
 
 // True when the plates should swap now: the charge is below the threshold or has changed sign
 // since the last step, and no swap has happened since the current last changed direction
@@ -28,4 +28,4 @@ private:
     int lastDirection_ = 0;  // of the current at the last step; 0 before the first
 };
 
-}  // namespace animation
+}  // namespace lesson

@@ -1,6 +1,6 @@
-#include "animation/plate_swap.h"
+#include "lesson/plate_swap.h"
 
-namespace animation {
+namespace lesson {
 
 bool ShouldSwapPlates(int plateCharge, int swapThreshold, bool chargeChangedSign, bool swapLock)
 {
@@ -23,4 +23,4 @@ bool PlateSwapWatch::Step(int plateCharge, int swapThreshold, double chargeRatio
     return swap;
 }
 
-}  // namespace animation
+}  // namespace lesson

@@ -108,6 +108,8 @@ public:
     bool LoopActive() const;
     platform::ManualDrag& GraphDrag() { return *drag_; }
     instruments::Needle ammeterNeedle, voltmeterNeedle;
+    double dragOffsetX = 0;  // twips: where the graph was grabbed, from its corner
+    qint32 dragOffsetY = 0;
 
     // ---- For the classroom: a pause at any instant, and the scene on the whole screen ----
     // Only a running loop pauses: the lesson's time stands still and the loop takes no step.
@@ -116,6 +118,9 @@ public:
     void SetFullScreen(bool on);
     QAction *pauseAction = nullptr, *fullScreenAction = nullptr;  // also the context menu's entries
     QWidget* pauseMark = nullptr;                                 // "Пауза", large, while paused
+
+    // Draws one frame of a run as the lesson gives it (the benchmarks make up their own).
+    void DrawFrame(const lesson::Frame& f);
 
     platform::Clock& GetClock() { return *clock_; }
     platform::StepQueue& Steps() { return *steps_; }
@@ -149,7 +154,6 @@ private:
     // One frame: the lesson moves to the present lesson time and the window draws what it shows;
     // the next frame is asked for while the run goes on.
     void ShowFrame();
-    void DrawFrame(const lesson::Frame& f);
     void DrawChargingFrame(const lesson::Frame& f);
     void DrawOscillationFrame(const lesson::Frame& f);
     void DrawGraphStep(const lesson::GraphStep& g);
@@ -168,8 +172,6 @@ private:
     platform::ManualDrag* drag_ = nullptr;
     bool quit_ = false;            // "Выход": no frame is drawn any more
     double drawnClockAngle_ = 0;   // rad: where the clock's hand was last drawn, to erase it there
-    double dragOffsetX_ = 0;       // twips: where the graph was grabbed, from its corner
-    qint32 dragOffsetY_ = 0;
 };
 
 }  // namespace app

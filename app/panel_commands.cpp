@@ -54,8 +54,8 @@ void Form21::picGr_MouseDown(int button, double x, double y)
     const auto grab = instruments::GrabGraph(button, x, y);
     if (!grab)
         return;
-    dragOffsetX_ = grab->dragOffsetX;
-    dragOffsetY_ = grab->dragOffsetY;
+    dragOffsetX = grab->dragOffsetX;
+    dragOffsetY = grab->dragOffsetY;
     const platform::Mapping m = platform::LogicalMapping();
     GraphDrag().Start(picGr, QPoint(m.Px(x), m.Px(y)));
 }
@@ -64,7 +64,7 @@ void Form21::Form_DragDrop(QWidget* source, double x, double y)
 {
     if (source != picGr)
         return;
-    const QPoint at = instruments::DroppedGraphPosition({dragOffsetX_, dragOffsetY_}, x, y);
+    const QPoint at = instruments::DroppedGraphPosition({dragOffsetX, dragOffsetY}, x, y);
     platform::MoveTwips(picGr, at.x(), at.y());
 }
 

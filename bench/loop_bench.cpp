@@ -6,8 +6,8 @@
 // step (model, plates, fields, markers, dials, bars, graph) and the repaint of what it
 // changed, at scene scale 1 and 2 (the screen file makes the offscreen screen large enough for
 // scale 2). steps_per_s is the headroom: how many such frames the machine could take a second.
-// DrawingOnly: the figures, colours and markers of a step with the same repaint, without the
-// model and the state record. CoilFieldOnly/100 and /200: the coil field's figures rasterised
+// DrawingOnly: the window drawing frames made up here, with the same repaint, without the
+// lesson model. CoilFieldOnly/100 and /200: the coil field's figures rasterised
 // every step, without a window. ChargingFrame: a frame of a fast charge. After the runs, the
 // resident memory before and after a 600 s scripted run.
 //
@@ -25,7 +25,6 @@
 #include "animation/current_markers.h"
 #include "animation/plates.h"
 #include "app/form21.h"
-#include "app/loops.h"
 #include "fields/coil_field.h"
 #include "fields/field_tables.h"
 #include "instruments/dials.h"
@@ -121,25 +120,21 @@ void DrawingOnly(benchmark::State& st)
         t += kFrame;
         const int q = static_cast<int>(255 * std::abs(std::cos(3.14 * t)));
         const int c = static_cast<int>(255 * std::abs(std::sin(3.14 * t)));
-        const double current = -std::sin(3.14 * t);
-        animation::Plates plates{w.picup, w.picdown, &w.Plus1, &w.Minus1};
-        const animation::OscillationView view{animation::PlusColour(q),
-                                              animation::MinusColour(q),
-                                              animation::ChargeGrey(q, platform::WindowBackground()),
-                                              q / 24,
-                                              q / 35,
-                                              animation::CoilFieldColour(c, platform::WindowBackground()),
-                                              c / 60,
-                                              current,
-                                              w.state.swapLock};
-        animation::ShowOscillationPlates(plates, view, app::FieldsOf(w));
-        const int group = 21 - static_cast<int>(std::floor(-q / 12.0));
-        animation::PaintCircuitWires(app::CircuitStrips(w), animation::WireColour(c));
-        animation::ShowCircuitMarkers(w.tok, std::clamp(group, 0, 43), animation::WireColour(c), previous);
-        previous = std::clamp(group, 0, 43);
-        instruments::MoveAmmeterNeedle(*w.picamp->Drawing(), w.ammeterNeedle, 60.0 * c / 255);
-        instruments::MoveVoltmeterNeedle(*w.picvolt->Drawing(), w.voltmeterNeedle, 60.0 * q / 255);
-        instruments::MoveClockHand(*w.picclock->Drawing(), -3.14 * t, w.state.clockAngle);
+        lesson::Frame f;
+        f.run = lesson::RunState::Oscillating;
+        f.voltmeterDegrees = 60.0 * q / 255;
+        f.ammeterDegrees = 60.0 * c / 255;
+        f.plateCharge = q;
+        f.pairIndex = q / 24;
+        f.fieldLines = q / 35;
+        f.wireLevel = c;
+        f.coilFieldLevel = c / 60;
+        f.current = -std::sin(3.14 * t);
+        f.previousGroup = previous;
+        f.markerGroup = previous = std::clamp(21 - static_cast<int>(std::floor(-q / 12.0)), 0, 43);
+        f.clockAngle = -3.14 * t;
+        f.electricBarWidth = 15;
+        w.DrawFrame(f);
         QCoreApplication::processEvents();
     }
     st.counters["steps_per_s"] = benchmark::Counter(static_cast<double>(st.iterations()),

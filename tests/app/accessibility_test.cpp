@@ -145,7 +145,7 @@ TEST(Accessibility, AReadingIsAnnouncedAFewTimesASecondNotAtEveryStep)
         last = now;
     }
     EXPECT_GT(steps, 100);
-    EXPECT_LT(l.window.state.chargeLevel, 200);  // still charging: the needle moved all along
+    EXPECT_LT(l.window.State().chargeLevel, 200);  // still charging: the needle moved all along
     EXPECT_GE(voltmeterAnnouncements, 2);
     EXPECT_LE(voltmeterAnnouncements, kWatchMs / platform::AccessibleAnnouncer::kLookEveryMs + 1);
 }

@@ -64,9 +64,9 @@ TEST(Classroom, APauseOfAMinuteLeavesEverythingAsItWasAndTheRunGoesOnFromThatIns
         paused.Run(1.5);
         straight.Run(1.5);
         EXPECT_TRUE(paused.window.LoopActive());
-        EXPECT_EQ(paused.window.state.chargeLevel, straight.window.state.chargeLevel);
-        EXPECT_EQ(paused.window.state.plateCharge, straight.window.state.plateCharge);
-        EXPECT_NEAR(paused.window.state.clockAngle, straight.window.state.clockAngle, 1e-9);
+        EXPECT_EQ(paused.window.State().chargeLevel, straight.window.State().chargeLevel);
+        EXPECT_EQ(paused.window.State().plateCharge, straight.window.State().plateCharge);
+        EXPECT_NEAR(paused.window.State().readings.clockAngle, straight.window.State().readings.clockAngle, 1e-9);
         EXPECT_EQ(testsupport::DifferentPixels(paused.Picture(), straight.Picture()), 0);
     }
 }
@@ -82,7 +82,7 @@ TEST(Classroom, StopEndsAPausedRunAndThePauseWithIt)
     l.Step();
     EXPECT_FALSE(l.window.Paused());
     EXPECT_FALSE(l.window.LoopActive());
-    EXPECT_EQ(l.window.state.runState, app::RunState::Stopped);
+    EXPECT_EQ(l.window.State().runState, app::RunState::Stopped);
     l.window.SetPaused(true);  // at rest there is nothing to pause
     EXPECT_FALSE(l.window.Paused());
 }

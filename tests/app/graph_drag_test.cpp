@@ -39,8 +39,8 @@ TEST(GraphDrag, ADropOnTheWindowPutsTheGrabbedPointUnderTheMouse)
     app::Form21& w = l.window;
     Mouse(w.picGr, QEvent::MouseButtonPress, l.GraphAt(600, 450), &w);
     EXPECT_TRUE(w.GraphDrag().Active());
-    EXPECT_EQ(w.state.dragOffsetX, 600);
-    EXPECT_EQ(w.state.dragOffsetY, 450);
+    EXPECT_EQ(w.dragOffsetX, 600);
+    EXPECT_EQ(w.dragOffsetY, 450);
     Mouse(w.picGr, QEvent::MouseMove, QPoint(300, 40), &w);
     EXPECT_EQ(platform::TwipsRect(w.picGr).topLeft(), QPoint(9180, 1230)) << "only an outline follows the mouse";
     Mouse(w.picGr, QEvent::MouseButtonRelease, QPoint(20, 100), &w);  // an empty place of the window
@@ -64,7 +64,7 @@ TEST(GraphDrag, OnlyTheLeftButtonDrags)
     app::Form21& w = l.window;
     Mouse(w.picGr, QEvent::MouseButtonPress, l.GraphAt(600, 450), &w, Qt::RightButton);
     EXPECT_FALSE(w.GraphDrag().Active());
-    EXPECT_EQ(w.state.dragOffsetX, 0);
+    EXPECT_EQ(w.dragOffsetX, 0);
     Mouse(w.picGr, QEvent::MouseButtonRelease, QPoint(20, 100), &w, Qt::RightButton);
     EXPECT_EQ(platform::TwipsRect(w.picGr).topLeft(), QPoint(9180, 1230));
 }
@@ -75,13 +75,13 @@ TEST(GraphDrag, TheChargingGoesOnWhileTheUserDrags)
     app::Form21& w = l.window;
     w.imgPow0->Click();
     l.Run(0.2);
-    const int before = w.state.chargeLevel;
+    const int before = w.State().chargeLevel;
     Mouse(w.picGr, QEvent::MouseButtonPress, l.GraphAt(600, 450), &w);
     for (int i = 0; i < 50; ++i) {
         Mouse(w.picGr, QEvent::MouseMove, QPoint(100 + i, 100), &w);
         l.Step();
     }
-    EXPECT_GT(w.state.chargeLevel, before);
+    EXPECT_GT(w.State().chargeLevel, before);
     Mouse(w.picGr, QEvent::MouseButtonRelease, QPoint(20, 100), &w);
     EXPECT_EQ(platform::TwipsRect(w.picGr).topLeft(), QPoint(-300, 1050));
     EXPECT_TRUE(w.LoopActive());

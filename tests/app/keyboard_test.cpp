@@ -61,19 +61,19 @@ TEST(Keyboard, SpaceAndEnterWorkTheSwitchOnlyWhereAClickWould)
     Lesson l;
     app::Form21& w = l.window;
     Press(w.imgPow0, Qt::Key_Space);
-    EXPECT_EQ(w.state.runState, app::RunState::Charging);
+    EXPECT_EQ(w.State().runState, app::RunState::Charging);
     l.Run(1.0);
     Press(w.imgOn1, Qt::Key_Return);  // disabled while charging
-    EXPECT_EQ(w.state.runState, app::RunState::Charging);
+    EXPECT_EQ(w.State().runState, app::RunState::Charging);
     Press(w.imgKey0, Qt::Key_Enter);
-    EXPECT_EQ(w.state.runState, app::RunState::Stopped);
+    EXPECT_EQ(w.State().runState, app::RunState::Stopped);
     l.Step();
     Press(w.imgOn1, Qt::Key_Return);
-    EXPECT_EQ(w.state.runState, app::RunState::Oscillating);
+    EXPECT_EQ(w.State().runState, app::RunState::Oscillating);
     Press(w.imgPow0, Qt::Key_Space);  // disabled while oscillating
-    EXPECT_EQ(w.state.runState, app::RunState::Oscillating);
+    EXPECT_EQ(w.State().runState, app::RunState::Oscillating);
     Press(w.imgKey0, Qt::Key_A);  // other keys do nothing
-    EXPECT_EQ(w.state.runState, app::RunState::Oscillating);
+    EXPECT_EQ(w.State().runState, app::RunState::Oscillating);
     EXPECT_FALSE(w.imgPow0->isEnabled());
     EXPECT_EQ(w.imgPow0->focusPolicy(), Qt::StrongFocus);  // a disabled widget takes no focus all the same
 }
@@ -113,7 +113,7 @@ TEST(Keyboard, AFocusFrameShowsAfterKeyboardUseOnlyNeverAfterAClick)
 
     QTest::mouseClick(w.imgKey0, Qt::LeftButton);
     ASSERT_TRUE(w.imgKey0->hasFocus());
-    ASSERT_EQ(w.state.runState, app::RunState::Stopped);
+    ASSERT_EQ(w.State().runState, app::RunState::Stopped);
     const QRect key(w.imgKey0->geometry());
     EXPECT_EQ(l.Picture().copy(key), startUp.copy(key)) << "no frame after a click";
 

@@ -25,15 +25,15 @@ TEST(Lesson, FastChargeReachesLevel250AfterOneSecond)
 {
     Lesson l;
     l.window.imgPow0->Click();
-    EXPECT_EQ(l.window.state.runState, app::RunState::Charging);
+    EXPECT_EQ(l.window.State().runState, app::RunState::Charging);
     EXPECT_TRUE(l.window.LoopActive());
     EXPECT_TRUE(l.window.Line8->Visible() && l.window.Line9->Visible());
     EXPECT_FALSE(l.window.Line10->Visible());
     l.Run(0.9);
     l.ArriveAt(1.0);
     const int expected = static_cast<int>(std::floor(255 * (1 - std::exp(-4.0))));
-    EXPECT_EQ(l.window.state.chargeLevel, 250);
-    EXPECT_EQ(l.window.state.chargeLevel, expected);
+    EXPECT_EQ(l.window.State().chargeLevel, 250);
+    EXPECT_EQ(l.window.State().chargeLevel, expected);
     EXPECT_EQ(l.window.voltmeterNeedle.tip, MeterTip(60.0 * 250 / 255));  // 58.8 degrees
     // The group of markers has travelled near the end of the charging circuit.
     int shown = 0;
@@ -53,11 +53,11 @@ TEST(Lesson, StopKeepsTheChargeAndEndsTheCharging)
     l.window.imgPow0->Click();
     l.Run(2.0);
     l.window.imgKey0->Click();
-    EXPECT_EQ(l.window.state.runState, app::RunState::Stopped);
+    EXPECT_EQ(l.window.State().runState, app::RunState::Stopped);
     l.Step();
     EXPECT_FALSE(l.window.LoopActive());
-    EXPECT_EQ(l.window.state.plateCharge, l.window.state.chargeLevel);
-    EXPECT_GE(l.window.state.chargeLevel, 254);
+    EXPECT_EQ(l.window.State().plateCharge, l.window.State().chargeLevel);
+    EXPECT_GE(l.window.State().chargeLevel, 254);
     for (const auto& [i, m] : l.window.tokpow.All())
         EXPECT_FALSE(m->IsShown()) << i;
     EXPECT_EQ(l.window.picright[0]->BackColor(), QColor(255, 255, 255));
@@ -78,20 +78,20 @@ TEST(Lesson, FreeOscillationSwapsThePlatesTwicePerPeriod)
 {
     Lesson l;
     Charge(l);
-    const int level = l.window.state.chargeLevel;
+    const int level = l.window.State().chargeLevel;
     l.window.imgOn1->Click();
-    EXPECT_EQ(l.window.state.runState, app::RunState::Oscillating);
+    EXPECT_EQ(l.window.State().runState, app::RunState::Oscillating);
     int swaps = 0, turns = 0;
     int top = platform::TopTwips(l.window.picup);
-    double angle = l.window.state.clockAngle;
+    double angle = l.window.State().readings.clockAngle;
     const double t0 = l.clock.Now();
     while (l.clock.Now() - t0 < 10.05) {  // the fifth turn ends at 10 s
         l.Step(0.005);
         const int nowTop = platform::TopTwips(l.window.picup);
         swaps += nowTop != top;
         top = nowTop;
-        turns += l.window.state.clockAngle > angle + 3;  // the hand came back to the top
-        angle = l.window.state.clockAngle;
+        turns += l.window.State().readings.clockAngle > angle + 3;  // the hand came back to the top
+        angle = l.window.State().readings.clockAngle;
         // The energy only passes between the bars: their widths add up to 8.37..8.53 times the
         // level, give or take what taking whole levels of the current can add or remove.
         const double rounding = 1 + (2.0 * level + 1) / level * 2135 / 255;
@@ -101,7 +101,7 @@ TEST(Lesson, FreeOscillationSwapsThePlatesTwicePerPeriod)
     }
     EXPECT_EQ(swaps, 10);
     EXPECT_EQ(turns, 5);
-    EXPECT_EQ(l.window.state.omega, 3.14);
+    EXPECT_EQ(l.window.State().omega, 3.14);
     l.Picture().save(testsupport::OutputPath("free-oscillation.png"));
 }
 
@@ -114,12 +114,12 @@ TEST(Lesson, AtTwentyFramesASecondTheFastestOscillationStillSwapsAtEveryZero)
     Charge(l);
     l.window.imgOn1->Click();
     int swaps = 0;
-    bool swapped = l.window.PlatesSwapped();
+    bool swapped = l.window.State().platesSwapped;
     const double t0 = l.clock.Now();
     while (l.clock.Now() - t0 < 10.01) {
         l.Step(0.047);
-        swaps += l.window.PlatesSwapped() != swapped;
-        swapped = l.window.PlatesSwapped();
+        swaps += l.window.State().platesSwapped != swapped;
+        swapped = l.window.State().platesSwapped;
     }
     EXPECT_EQ(swaps, 20);  // cos(6.28 t) passes through zero 20 times in 10 s
 }
@@ -130,15 +130,15 @@ TEST(Lesson, DampedOscillationGlowsAndEndsByItselfAfter300Seconds)
     Charge(l);
     l.window.Slider2->setValue(5);
     l.window.Command2->click();
-    EXPECT_TRUE(l.window.ResistorIn());
-    EXPECT_DOUBLE_EQ(l.window.state.beta, 1.57);
+    EXPECT_TRUE(l.window.State().settings.resistorIn);
+    EXPECT_DOUBLE_EQ(l.window.State().beta, 1.57);
     l.window.imgOn1->Click();
     EXPECT_FALSE(l.window.Command5->isEnabled());
     l.Run(0.3);
     EXPECT_NE(l.window.Picture2->BackColor(), QColor(255, 255, 255)) << "the resistor glows";
-    EXPECT_NEAR(2 * 3.14 / l.window.state.omega, 2 * 3.14 / (3.14 * std::sqrt(0.75)), 1e-12);
+    EXPECT_NEAR(2 * 3.14 / l.window.State().omega, 2 * 3.14 / (3.14 * std::sqrt(0.75)), 1e-12);
     l.Run(300.0, 0.1);
-    EXPECT_EQ(l.window.state.runState, app::RunState::Idle);
+    EXPECT_EQ(l.window.State().runState, app::RunState::Idle);
     l.Step();
     EXPECT_FALSE(l.window.LoopActive());
     EXPECT_FALSE(l.window.Command5->isEnabled()) << "only Стоп enables it again";
@@ -159,11 +159,11 @@ TEST(Lesson, LoweringTheFrequencyReachesTheCriticalCase)
     const int top = platform::TopTwips(l.window.picup);
     for (int i = 0; i < 400; ++i) {
         l.Step(0.01);
-        ASSERT_TRUE(l.window.state.swapLock);
+        ASSERT_TRUE(l.window.State().swapLock);
         ASSERT_EQ(platform::TopTwips(l.window.picup), top) << "the plates never swap";
     }
-    EXPECT_EQ(l.window.state.omega, 1.57);
-    EXPECT_LT(l.window.state.plateCharge, 5);
+    EXPECT_EQ(l.window.State().omega, 1.57);
+    EXPECT_LT(l.window.State().plateCharge, 5);
 }
 
 TEST(Lesson, ASecondStartClearsTheGraphAndTheRunGoesOn)
@@ -175,7 +175,7 @@ TEST(Lesson, ASecondStartClearsTheGraphAndTheRunGoesOn)
     l.Run(1.0);
     const QImage traced = l.window.picGr->Compose(1);
     l.window.imgOn1->Click();
-    EXPECT_EQ(l.window.state.runState, app::RunState::Oscillating);
+    EXPECT_EQ(l.window.State().runState, app::RunState::Oscillating);
     EXPECT_TRUE(l.window.LoopActive());
     const QImage cleared = l.window.picGr->Compose(1);
     EXPECT_GT(testsupport::DifferentPixels(traced, cleared), 50);
@@ -194,8 +194,8 @@ TEST(Lesson, ResetEmptiesTheCapacitorAndRestoresTheStartUpDrawing)
     l.Step();
     l.window.cmdSbros->click();
     app::Form21& w = l.window;
-    EXPECT_EQ(w.state.chargeLevel, 0);
-    EXPECT_EQ(w.state.plateCharge, 0);
+    EXPECT_EQ(w.State().chargeLevel, 0);
+    EXPECT_EQ(w.State().plateCharge, 0);
     EXPECT_EQ(w.picup->BackColor(), QColor(255, 255, 255));
     EXPECT_EQ(w.picdown->BackColor(), QColor(255, 255, 255));
     const QRect capacitor = w.picup->geometry().united(w.picdown->geometry());
@@ -224,7 +224,7 @@ TEST(Lesson, ARunAfterAStopTurnsTheClockHandOverAnOtherwiseCleanFace)
     platform::Surface& face = *clean.window.picclock->Drawing();
     face.Clear();
     double angle = 0;
-    instruments::MoveClockHand(face, l.window.state.clockAngle, angle);
+    instruments::MoveClockHand(face, l.window.State().readings.clockAngle, angle);
     EXPECT_EQ(testsupport::DifferentPixels(l.window.picclock->Compose(1), clean.window.picclock->Compose(1)), 0);
 }
 
@@ -249,7 +249,7 @@ TEST(Lesson, ControlsAreEnabledAsEachStateWants)
     EXPECT_EQ(enabled(), (V{true, false, true, false, false, true, false, false, false}));
     // A disabled hot area takes no click.
     w.imgPow0->Click();
-    EXPECT_EQ(w.state.runState, app::RunState::Oscillating);
+    EXPECT_EQ(w.State().runState, app::RunState::Oscillating);
     l.Run(1);
     w.imgKey0->Click();
     EXPECT_EQ(enabled(), (V{true, true, true, true, true, true, true, true, true}));
@@ -264,7 +264,7 @@ TEST(Lesson, StopAndChargeInOneMomentEndTheOscillationBeforeTheCharging)
     // Both clicks are handled in the same yield of the oscillation.
     l.window.imgKey0->Click();
     l.window.imgPow0->Click();
-    EXPECT_EQ(l.window.state.runState, app::RunState::Charging);
+    EXPECT_EQ(l.window.State().runState, app::RunState::Charging);
     for (const auto& [i, m] : l.window.tok.All())
         EXPECT_FALSE(m->IsShown()) << "the oscillation ended first: tok " << i;
     l.Run(0.5);
@@ -284,8 +284,8 @@ TEST(Lesson, StopAndResetInOneMomentLeaveTheCapacitorEmpty)
     l.Step();
     l.Step();
     EXPECT_FALSE(l.window.LoopActive());
-    EXPECT_EQ(l.window.state.chargeLevel, 0);
-    EXPECT_EQ(l.window.state.plateCharge, 0);
+    EXPECT_EQ(l.window.State().chargeLevel, 0);
+    EXPECT_EQ(l.window.State().plateCharge, 0);
     EXPECT_EQ(l.window.picup->BackColor(), QColor(255, 255, 255));
 }
 
@@ -315,12 +315,12 @@ TEST(Lesson, ARunAfterALongOneStartsItsTraceAtTheLeftEdge)
     l.window.imgOn1->Click();
     l.Run(14.9, 0.05);
     l.ArriveAt(start + 15.03);  // the last step plotted just past the end of a sweep
-    ASSERT_GT(l.window.state.trace.sweepTime, 15.0);
+    ASSERT_GT(l.window.State().trace.sweepTime, 15.0);
     l.window.imgKey0->Click();
     l.Step();
     l.window.imgOn1->Click();
     l.Run(0.1);
-    EXPECT_EQ(l.window.state.trace.sweepCount, 0);
+    EXPECT_EQ(l.window.State().trace.sweepCount, 0);
     EXPECT_GE(platform::LeftTwips(l.window.imgU), 420) << "never left of the time origin";
     EXPECT_LE(platform::LeftTwips(l.window.imgU), 420 + 0.1 * 300 + 1);
 }
@@ -335,12 +335,12 @@ TEST(Lesson, LoweringTheFrequencyBelowTheDampingFreezesTheModelUntilStop)
     l.Run(0.7);
     l.window.Slider1->setValue(3);  // omega 0.523 < beta 1.57: neither model runs
     l.Run(0.05);
-    const int charge = l.window.state.plateCharge;
-    const double angle = l.window.state.clockAngle;
+    const int charge = l.window.State().plateCharge;
+    const double angle = l.window.State().readings.clockAngle;
     l.Run(400.0, 0.5);
-    EXPECT_EQ(l.window.state.runState, app::RunState::Oscillating) << "the time limits belong to the models";
-    EXPECT_EQ(l.window.state.plateCharge, charge);
-    EXPECT_NE(l.window.state.clockAngle, angle) << "the clock keeps turning";
+    EXPECT_EQ(l.window.State().runState, app::RunState::Oscillating) << "the time limits belong to the models";
+    EXPECT_EQ(l.window.State().plateCharge, charge);
+    EXPECT_NE(l.window.State().readings.clockAngle, angle) << "the clock keeps turning";
     l.window.imgKey0->Click();
     l.Step();
     EXPECT_FALSE(l.window.LoopActive());
@@ -352,12 +352,12 @@ TEST(Lesson, SwitchingFromFastToSlowMidChargeDropsTheCharge)
     l.window.imgPow0->Click();
     l.Run(0.9);
     l.ArriveAt(1.0);
-    ASSERT_EQ(l.window.state.chargeLevel, 250);
+    ASSERT_EQ(l.window.State().chargeLevel, 250);
     l.window.Option2->click();
     EXPECT_FALSE(l.window.Option1->Value());
     l.clock.Set(1.0);
     l.steps.RunOne();  // the step that reads the clock at 1 s with the slow time constant
     l.steps.RunOne();
-    EXPECT_EQ(l.window.state.chargeLevel, static_cast<int>(std::floor(255 * (1 - std::exp(-0.5)))));
-    EXPECT_EQ(l.window.state.chargeLevel, 100);
+    EXPECT_EQ(l.window.State().chargeLevel, static_cast<int>(std::floor(255 * (1 - std::exp(-0.5)))));
+    EXPECT_EQ(l.window.State().chargeLevel, 100);
 }

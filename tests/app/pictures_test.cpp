@@ -33,7 +33,7 @@ TEST(Pictures, BothFieldsAroundACapacitorDischargingThroughTheCoil)
 {
     Lesson l;
     ChargeFast(l);
-    const int level = l.window.state.chargeLevel;
+    const int level = l.window.State().chargeLevel;
     l.window.imgOn1->Click();
     l.Run(0.1);
     const QImage img = l.Picture();

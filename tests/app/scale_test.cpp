@@ -29,7 +29,7 @@ QImage Script(QSize size, double resizeAt)
     QCoreApplication::processEvents();
     l.Run(1.2 - resizeAt);
     EXPECT_TRUE(l.window.LoopActive());
-    EXPECT_EQ(l.window.state.runState, app::RunState::Oscillating);
+    EXPECT_EQ(l.window.State().runState, app::RunState::Oscillating);
     QImage picture = l.Picture();
     l.window.Command1->click();
     platform::SetSceneScale(1.0);

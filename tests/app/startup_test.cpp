@@ -9,7 +9,7 @@ using testsupport::Lesson;
 TEST(StartUp, StateRecordHoldsItsStartValues)
 {
     Lesson l;
-    const app::WindowState& s = l.window.state;
+    const lesson::LessonState& s = l.window.State();
     EXPECT_EQ(s.runState, app::RunState::Idle);
     EXPECT_FALSE(l.window.LoopActive());
     EXPECT_EQ(s.chargeLevel, 0);

@@ -1,4 +1,4 @@
-// The graph's points, segments and sweeps, as the two loops drive them.
+// The graph's points, segments and sweeps, as the lesson's runs give them and the graph box draws them.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -23,19 +23,20 @@ struct Graph {
     platform::Container box;  // holds the pens
     platform::Swatch* imgU = new platform::Swatch(&box, QColor(0, 0, 255), 8, QRect(420, 1260, 120, 120));
     platform::Swatch* imgI = new platform::Swatch(&box, QColor(255, 0, 0), 8, QRect(420, 3570, 120, 120));
-    GraphTrace trace{420, 1260, 3570, 300, 900, 70, 15, 0, 0, 420, 1260, 3570};
+    lesson::GraphTrace trace{420, 1260, 3570, 300, 900, 70, 15, 0, 0, 420, 1260, 3570};
     double omega = 3.14;
 
     explicit Graph(double dpr = 1.0) { picGr.SetMapping({1.0, dpr}); }
     void Plot(double graphU, double graphI, double t)
     {
         trace.sweepTime = t;
-        PlotGraphPoint(picGr, {imgU, imgI}, graphU, graphI, omega, trace);
+        DrawGraphSegment(picGr, {imgU, imgI}, trace.Plot(graphU, graphI, omega));
     }
-    // One loop step at tRun seconds into the run.
+    // One frame at tRun seconds into the run.
     void Step(double tRun, double graphU, double graphI)
     {
-        AdvanceGraphSweep(picGr, tRun, trace);
+        if (trace.AdvanceSweep(tRun))
+            picGr.Clear();
         Plot(graphU, graphI, trace.sweepTime);
     }
     QPoint PenU() const { return imgU->Twips().topLeft(); }
@@ -44,7 +45,7 @@ struct Graph {
 
 }  // namespace
 
-TEST(PlotGraphPoint, PensGoToTheTimeOriginAndTheVoltageExtremes)
+TEST(GraphPoint, PensGoToTheTimeOriginAndTheVoltageExtremes)
 {
     Graph g;
     g.Plot(1, 0, 0);
@@ -58,7 +59,7 @@ TEST(PlotGraphPoint, PensGoToTheTimeOriginAndTheVoltageExtremes)
     EXPECT_EQ(g.trace.lastYU, 1259);
 }
 
-TEST(PlotGraphPoint, CurrentHeightScalesWithOmegaAndFlatBeforeTheFirstOscillation)
+TEST(GraphPoint, CurrentHeightScalesWithOmegaAndFlatBeforeTheFirstOscillation)
 {
     Graph g;
     g.Plot(0, 0.5, 2.0);
@@ -73,7 +74,7 @@ TEST(PlotGraphPoint, CurrentHeightScalesWithOmegaAndFlatBeforeTheFirstOscillatio
 }
 
 // A trace of a damped oscillation at device pixel ratio 2 matches the segments drawn here.
-TEST(PlotGraphPoint, TraceMatchesTheSegmentsBetweenSuccessivePoints)
+TEST(GraphPoint, TraceMatchesTheSegmentsBetweenSuccessivePoints)
 {
     Graph g(2.0);
     platform::Surface expected(kGraphBox, kWhite, 2);
@@ -94,7 +95,7 @@ TEST(PlotGraphPoint, TraceMatchesTheSegmentsBetweenSuccessivePoints)
 
 // Past 15 s the point is still plotted; the next step clears the box and starts at the left,
 // from the heights where the last sweep ended.
-TEST(AdvanceGraphSweep, WrapsAfterTheSweepAndKeepsTheHeights)
+TEST(GraphSweep, WrapsAfterTheSweepAndKeepsTheHeights)
 {
     Graph g;
     g.Step(14.9, 0.5, 0.2);
@@ -112,7 +113,7 @@ TEST(AdvanceGraphSweep, WrapsAfterTheSweepAndKeepsTheHeights)
     EXPECT_EQ(testsupport::DifferentPixels(g.picGr.Layer(), expected.Layer()), 0);
 }
 
-TEST(AdvanceGraphSweep, ExactlyFifteenSecondsIsStillTheSameSweep)
+TEST(GraphSweep, ExactlyFifteenSecondsIsStillTheSameSweep)
 {
     Graph g;
     g.Step(15.0, 0, 0);
@@ -123,7 +124,7 @@ TEST(AdvanceGraphSweep, ExactlyFifteenSecondsIsStillTheSameSweep)
 
 // A run that ended past the sweep's end starts the next run with a new sweep at once, its
 // first points left of the time origin.
-TEST(AdvanceGraphSweep, ARunEndingPastTheSweepStartsTheNextOneEarly)
+TEST(GraphSweep, ARunEndingPastTheSweepStartsTheNextOneEarly)
 {
     Graph g;
     g.trace.sweepTime = 15.03;

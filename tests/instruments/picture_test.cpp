@@ -64,12 +64,12 @@ TEST(InstrumentsPicture, AmmeterAndThreeSecondsOfFreeOscillation)
     graph.SetMapping({1.0, kDpr});
     auto* imgU = new platform::Swatch(&picGr, QColor(0, 0, 255), 8, QRect(420, 1260, 120, 120));
     auto* imgI = new platform::Swatch(&picGr, QColor(255, 0, 0), 8, QRect(420, 3570, 120, 120));
-    instruments::GraphTrace trace{420, 1260, 3570, 300, 900, 70, 15, 0, 0, 420, 1260, 3570};
+    lesson::GraphTrace trace{420, 1260, 3570, 300, 900, 70, 15, 0, 0, 420, 1260, 3570};
     for (int k = 0; k <= 60; ++k) {
         const double t = k * 0.05, pi = std::acos(-1.0);
         const double graphU = std::cos(pi * t), graphI = -std::sin(pi * t) * pi;
         trace.sweepTime = t;
-        PlotGraphPoint(graph, {imgU, imgI}, graphU, graphI, 3.14, trace);
+        DrawGraphSegment(graph, {imgU, imgI}, trace.Plot(graphU, graphI, 3.14));
     }
     // At 3 s the charge is at its negative peak and the current passes zero.
     EXPECT_EQ(imgU->Twips().topLeft(), QPoint(1320, 2160));

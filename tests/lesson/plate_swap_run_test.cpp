@@ -1,12 +1,12 @@
 // The plates swap at every zero of the charge, whatever the frequency and the resistance, at a
-// display's 60 frames a second and at the 20 of a busy machine, over whole runs.
+// display's 60 frames a second and at the 20 of a busy machine, over whole lessons.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 #include <numbers>
 
-#include "lesson/plate_swap.h"
+#include "lesson/lesson.h"
 #include "physics/circuit_parameters.h"
 #include "physics/oscillator.h"
 
@@ -19,45 +19,47 @@ struct RunResult {
     bool endsNearZero = false;
 };
 
-// A run of the model from full charge, stepped every dt until the time limit, with the plate
-// boxes following the watch.
+// A lesson charged full, then oscillating at frequency setting v and resistance setting k (0: no
+// resistor), a frame every dt until the run ends at its time limit.
 RunResult RunFromFullCharge(int v, int k, double dt)
 {
     const double pi = physics::kProgramPi;
     double omega0 = 0, beta = 0;
     physics::UpdateCircuitParameters(v, k, pi, omega0, beta);
     if (k == 0)
-        beta = 0;  // no resistor
+        beta = 0;
     const double w = std::sqrt(omega0 * omega0 - beta * beta);
-    const double limit = beta == 0 ? 600 : 300;
     const int threshold = physics::SwapThresholdForSetting(v);
 
-    physics::OscillatorInput in;
-    in.omega0 = physics::OmegaForSetting(v, pi);
-    in.beta = beta;
-    in.chargeLevel = in.graphAmp = 255;
-    physics::OscillatorOutput out;
-    animation::PlateSwapWatch watch;
-    bool swapped = false;
+    lesson::Lesson l;
+    l.SetFrequency(v);
+    if (k > 0) {
+        l.SetResistance(k);
+        l.PutResistorIn();
+    }
+    l.Charge(0);
+    l.Advance(20);  // long past full
+    l.Stop();
+    const double t0 = 20;
+    l.Start(t0);
     RunResult r;
-    for (long n = 1; n * dt <= limit; ++n) {
+    for (long n = 0; l.Running(); ++n) {
         const double t = n * dt;
         // A heavily damped charge falls below the smallest normal double long before the run
         // ends (e^(-3.14 t) at about 225 s); beyond that its sign is rounding, not physics.
         if (std::exp(-beta * t) < std::numeric_limits<double>::min())
             break;
-        in.t = t;
-        out = physics::ComputeOscillationStep(in, out);
-        if (watch.Step(out.plateCharge, threshold, out.chargeRatio, out.currentDirection, out.swapLock)) {
-            swapped = !swapped;
-            ++r.swaps;
-        }
+        l.Advance(t0 + t);
+        if (!l.Running())
+            break;
+        r.swaps += l.LastFrame().platesSwapNow;
         // cos(w t) is zero at (j + 1/2) pi / w, j = 0, 1, ... (the true pi: the model's 3.14
         // only sets w)
         r.zeros = static_cast<int>(std::floor(t * w / std::numbers::pi + 0.5));
-        if (out.plateCharge >= threshold && swapped != (r.zeros % 2 == 1))
+        const lesson::LessonState& s = l.State();
+        if (s.plateCharge >= threshold && s.platesSwapped != (r.zeros % 2 == 1))
             ++r.wrongPolarity;
-        r.endsNearZero = out.plateCharge < threshold;
+        r.endsNearZero = s.plateCharge < threshold;
     }
     return r;
 }

@@ -1,5 +1,6 @@
 #include "lesson/lesson.h"
 
+#include <cmath>
 #include <cstdlib>
 
 #include "physics/charging.h"
@@ -220,8 +221,10 @@ void Lesson::AdvanceOscillation(double t)
 
     const double period = 2 * physics::kProgramPi / s_.omega;
     f.clockAngle = s_.readings.clockAngle = -s_.omega * tPeriod;
+    // The next period starts where this one ended, not at the frame that noticed: restarted at
+    // a frame, the hand would fall behind the charge by up to a frame every period.
     if (tPeriod >= period)
-        osc_.tPeriodStart = t;
+        osc_.tPeriodStart += period * std::floor(tPeriod / period);
 
     f.electricBarWidth = s_.readings.electricBarWidth = physics::ElectricBarWidth(m.chargeRatio, s_.chargeLevel);
     if (s_.chargeLevel != 0) {

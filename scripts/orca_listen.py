@@ -20,6 +20,8 @@ Steps:
     back_to:NAME        the same with Shift+Tab
     tab_round           press Tab until the focus comes back where it was
     wait:SECONDS        listen without pressing anything
+    run:COMMAND         run a shell command in the session (its output is printed after "#   "),
+                        for a program that takes orders from outside, e.g. through a named pipe
 A step's speech is printed under a "# step" line. Orca's speech while the program starts is
 printed under "# start".
 """
@@ -71,7 +73,7 @@ def parse_steps(text):
             continue
         kind, _, arg = part.partition(":")
         kind = kind.strip()
-        if kind not in ("key", "tab_to", "back_to", "tab_round", "wait"):
+        if kind not in ("key", "tab_to", "back_to", "tab_round", "wait", "run"):
             raise SystemExit(f"unknown step {part!r}")
         steps.append((kind, arg.strip() or None))
     return steps
@@ -388,6 +390,8 @@ def main():
     parser.add_argument("--steps", help='steps of its own, for example "key:Tab; wait:2"')
     parser.add_argument("--raw", action="store_true", help="keep Orca's voice details on each line")
     parser.add_argument("--focus", action="store_true", help="print the focused element after each step")
+    parser.add_argument("--env", action="append", default=[], metavar="NAME=VALUE",
+                        help="set in the program's environment (the session's is its own)")
     parser.add_argument("--keep", metavar="DIR", help="keep the session's logs in DIR")
     parser.add_argument("--locale-cache", default=os.path.join(tempfile.gettempdir(), "orca-listen-locale"),
                         help="where the Russian locale is built once (default: %(default)s)")
@@ -425,6 +429,7 @@ def main():
         speech = Speech(session.orca_log, args.raw)
         speech.new_lines()  # Orca's greeting: not the program's
         env = dict(session.env, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
+        env.update(item.split("=", 1) for item in args.env)
         app_log = open(session.path("program.log"), "wb")
         app = subprocess.Popen(program, env=env, stdout=app_log, stderr=app_log,
                                stdin=subprocess.DEVNULL, start_new_session=True)
@@ -455,6 +460,13 @@ def main():
             elif kind == "wait":
                 time.sleep(float(arg))
                 report(f"wait {arg} s")
+            elif kind == "run":
+                done = subprocess.run(arg, shell=True, env=session.env, capture_output=True, text=True,
+                                      timeout=30)
+                for line in (done.stdout + done.stderr).splitlines():
+                    print(f"#   {line}")
+                time.sleep(SETTLE)
+                report(f"run {arg}")
             elif kind in ("tab_to", "back_to"):
                 key = "Tab" if kind == "tab_to" else "shift+Tab"
                 wanted = arg.rstrip()

@@ -1,12 +1,15 @@
-// For the classroom: a pause at any instant of a run, and the scene on the whole projector.
+// For the classroom: a pause at any instant of a run, single steps and a slower or faster
+// lesson for explaining what happens inside a period, and the scene on the whole projector.
 //
 // A pause stops the lesson's clock and its frames, so everything on the screen stands exactly as
 // it was and the program sleeps; the run goes on from the same instant. Any click on the switch
 // ends the pause first, so "Стоп" ends a paused run as it ends a running one.
 #include <QAction>
+#include <QActionGroup>
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QMenu>
+#include <algorithm>
 
 #include "app/form21.h"
 #include "app/layout_helpers.h"
@@ -19,7 +22,30 @@ const QString kPause = "Пауза";
 const QString kResume = "Продолжить";
 const QString kFullScreen = "Во весь экран";
 const QString kWindowed = "Обычное окно";
-const QColor kPauseRed(200, 0, 0);  // reads from the back of a room on the white of the window
+const QColor kPauseRed(200, 0, 0);    // reads from the back of a room on the white of the window
+const QColor kSpeedBlue(0, 0, 160);  // another colour than the pause's: the lesson still moves
+
+// The mark a lesson at another speed than its own shows, and the name of the speed in the menu.
+QString SpeedMark(lesson::LessonSpeed speed)
+{
+    const lesson::SpeedRatio r = lesson::RatioOf(speed);
+    if (r.times == r.per)
+        return {};
+    return r.per > 1 ? Form21::tr("Замедление ×%1").arg(r.per) : Form21::tr("Ускорение ×%1").arg(r.times);
+}
+
+QString SpeedName(lesson::LessonSpeed speed)
+{
+    const lesson::SpeedRatio r = lesson::RatioOf(speed);
+    return r.per > 1 ? QString("×1/%1").arg(r.per) : QString("×%1").arg(r.times);
+}
+
+lesson::LessonSpeed Faster(lesson::LessonSpeed s, int by)
+{
+    const int i = std::clamp(static_cast<int>(s) + by, static_cast<int>(lesson::kSlowestSpeed),
+                             static_cast<int>(lesson::kFastestSpeed));
+    return static_cast<lesson::LessonSpeed>(i);
+}
 }  // namespace
 
 void Form21::BuildClassroomControls()
@@ -36,12 +62,53 @@ void Form21::BuildClassroomControls()
     mark->hide();
     pauseMark = mark;
 
+    // The speed's mark stands in the same place; the pause's shows over it.
+    auto* speed = new QLabel(this);
+    platform::Place(speed, 3720, 885, 5400, 660);
+    platform::SetFontSpec(speed, Arial(24));
+    speed->setAlignment(Qt::AlignCenter);
+    pal.setColor(QPalette::WindowText, kSpeedBlue);
+    speed->setPalette(pal);
+    speed->hide();
+    speedMark = speed;
+    mark->raise();
+
     pauseAction = new QAction(kPause, this);
     // P, and the same key on a Russian layout, where it gives "З".
     pauseAction->setShortcuts({QKeySequence(Qt::Key_P), QKeySequence(Qt::Key_Pause), QKeySequence(QString("З"))});
     pauseAction->setShortcutContext(Qt::WindowShortcut);
     connect(pauseAction, &QAction::triggered, this, [this] { SetPaused(!Paused()); });
     addAction(pauseAction);
+
+    // Slower with "-", faster with "+" or "=" (the same key unshifted), on the main keys or the
+    // keypad; the keys give the same characters on a Russian layout.
+    auto* slower = new QAction(this);
+    slower->setShortcuts({QKeySequence(Qt::Key_Minus), QKeySequence(Qt::KeypadModifier | Qt::Key_Minus)});
+    slower->setShortcutContext(Qt::WindowShortcut);
+    connect(slower, &QAction::triggered, this, [this] { SetSpeed(Faster(State().settings.speed, -1)); });
+    addAction(slower);
+    auto* faster = new QAction(this);
+    faster->setShortcuts({QKeySequence(Qt::Key_Plus), QKeySequence(Qt::Key_Equal),
+                          QKeySequence(Qt::KeypadModifier | Qt::Key_Plus)});
+    faster->setShortcutContext(Qt::WindowShortcut);
+    connect(faster, &QAction::triggered, this, [this] { SetSpeed(Faster(State().settings.speed, +1)); });
+    addAction(faster);
+
+    speedActions = new QActionGroup(this);
+    for (int i = static_cast<int>(lesson::kSlowestSpeed); i <= static_cast<int>(lesson::kFastestSpeed); ++i) {
+        const auto speed = static_cast<lesson::LessonSpeed>(i);
+        QAction* a = speedActions->addAction(SpeedName(speed));
+        a->setCheckable(true);
+        a->setChecked(speed == State().settings.speed);
+        connect(a, &QAction::triggered, this, [this, speed] { SetSpeed(speed); });
+    }
+
+    // N, and the same key on a Russian layout, where it gives "Т".
+    stepAction = new QAction(tr("Шаг"), this);
+    stepAction->setShortcuts({QKeySequence(Qt::Key_N), QKeySequence(QString("Т"))});
+    stepAction->setShortcutContext(Qt::WindowShortcut);
+    connect(stepAction, &QAction::triggered, this, &Form21::StepWhilePaused);
+    addAction(stepAction);
 
     fullScreenAction = new QAction(kFullScreen, this);
     fullScreenAction->setShortcut(QKeySequence(Qt::Key_F11));
@@ -69,7 +136,29 @@ void Form21::SetPaused(bool paused)
             steps_->PostNextFrame([this] { ShowFrame(); });
     }
     pauseMark->setVisible(paused);
+    speedMark->setVisible(!paused && !speedMark->text().isEmpty());
     pauseAction->setText(paused ? kResume : kPause);
+}
+
+void Form21::SetSpeed(lesson::LessonSpeed speed)
+{
+    if (speed == State().settings.speed)
+        return;
+    lesson_.SetSpeed(speed, clock_->Now());
+    speedActions->actions().at(static_cast<int>(speed))->setChecked(true);
+    speedMark->setText(SpeedMark(speed));
+    speedMark->setAccessibleName(speedMark->text());
+    speedMark->setVisible(!Paused() && !speedMark->text().isEmpty());
+}
+
+void Form21::StepWhilePaused()
+{
+    if (!lesson_.StepWhilePaused())
+        return;
+    lesson_.Advance(LessonTime());
+    DrawFrame(lesson_.LastFrame());
+    if (!lesson_.Running())
+        SetPaused(false);  // the step reached the run's limit: nothing is left to pause
 }
 
 void Form21::SetFullScreen(bool on)
@@ -87,11 +176,16 @@ void Form21::contextMenuEvent(QContextMenuEvent* e)
 {
     // At rest there is nothing to pause: the entry is greyed in the menu, the keys do nothing.
     pauseAction->setEnabled(LoopActive());
+    stepAction->setEnabled(LoopActive() && Paused());
     QMenu menu(this);
     menu.addAction(pauseAction);
+    menu.addAction(stepAction);
+    QMenu* speeds = menu.addMenu(tr("Скорость"));
+    speeds->addActions(speedActions->actions());
     menu.addAction(fullScreenAction);
     menu.exec(e->globalPos());
     pauseAction->setEnabled(true);
+    stepAction->setEnabled(true);
 }
 
 }  // namespace app

@@ -2,6 +2,8 @@
 // The demonstration's one window: the view of the lesson. Its handlers turn clicks into the
 // lesson's commands, and each frame draws what the lesson shows.
 #include <QApplication>
+#include <QActionGroup>
+#include <QLabel>
 #include <array>
 #include <memory>
 
@@ -115,9 +117,16 @@ public:
     // Only a running loop pauses: the lesson's time stands still and the loop takes no step.
     bool Paused() const { return lesson_.Paused(); }
     void SetPaused(bool paused);
+    // The lesson's speed, ×1/10 to ×5; it holds across runs and a reset.
+    void SetSpeed(lesson::LessonSpeed speed);
+    // Paused, the lesson moves on by a fortieth of a period and the window shows that instant.
+    void StepWhilePaused();
     void SetFullScreen(bool on);
     QAction *pauseAction = nullptr, *fullScreenAction = nullptr;  // also the context menu's entries
-    QWidget* pauseMark = nullptr;                                 // "Пауза", large, while paused
+    QAction* stepAction = nullptr;
+    QActionGroup* speedActions = nullptr;  // the six speeds, one checked
+    QWidget* pauseMark = nullptr;          // "Пауза", large, while paused
+    QLabel* speedMark = nullptr;           // "Замедление ×10", "Ускорение ×5"; empty at ×1
 
     // Draws one frame of a run as the lesson gives it (the benchmarks make up their own).
     void DrawFrame(const lesson::Frame& f);

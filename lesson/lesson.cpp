@@ -44,6 +44,30 @@ bool Lesson::Pause(double wall)
 
 void Lesson::Resume(double wall) { clock_.Resume(wall); }
 
+void Lesson::SetSpeed(LessonSpeed speed, double wall)
+{
+    s_.settings.speed = speed;
+    clock_.SetRate(RatioOf(speed).times, RatioOf(speed).per, wall);
+}
+
+double Lesson::StepLength() const
+{
+    constexpr int kStepsAPeriod = 40;  // ten steps a quarter period: a teacher's "and now..."
+    if (s_.runState == RunState::Charging) {
+        const bool fast = s_.settings.charging == ChargingSpeed::Fast;
+        return physics::ChargingTimeConstant(fast, !fast) / kStepsAPeriod;
+    }
+    return 2 * physics::kProgramPi / s_.omega / kStepsAPeriod;
+}
+
+bool Lesson::StepWhilePaused()
+{
+    if (!Paused() || !Running())
+        return false;
+    clock_.StepBy(StepLength());
+    return true;
+}
+
 void Lesson::Charge(double t)
 {
     s_.stopped = false;

@@ -28,6 +28,14 @@ public:
     // Only a run pauses; false when nothing runs that could stand still.
     bool Pause(double wall);
     void Resume(double wall);
+    // The lesson's time runs at `speed` from the wall clock's reading `wall` on.
+    void SetSpeed(LessonSpeed speed, double wall);
+    // Paused, a run moves on by a fortieth of its period (of the time constant, charging):
+    // ten steps are a quarter period. False when nothing is paused; the frame is then the
+    // caller's to advance to, at TimeAt(wall) of any reading.
+    bool StepWhilePaused();
+    // Lesson seconds of one such step.
+    double StepLength() const;
 
     // ---- Commands, at lesson time t where they start something ----
     void Charge(double t);  // the switch onto the source

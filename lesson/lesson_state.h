@@ -24,11 +24,27 @@ enum class SwitchPosition { Raised, Source, Coil };
 
 enum class ChargingSpeed { Fast, Slow };
 
+// How fast the lesson's time runs against the wall clock, slowest first.
+enum class LessonSpeed { Tenth, Fifth, Half, Normal, Double, Fivefold };
+inline constexpr LessonSpeed kSlowestSpeed = LessonSpeed::Tenth;
+inline constexpr LessonSpeed kFastestSpeed = LessonSpeed::Fivefold;
+
+// Lesson seconds a wall second, as a fraction: ×1/10 is {1, 10}.
+struct SpeedRatio {
+    int times = 1, per = 1;
+};
+constexpr SpeedRatio RatioOf(LessonSpeed s)
+{
+    constexpr SpeedRatio kRatios[] = {{1, 10}, {1, 5}, {1, 2}, {1, 1}, {2, 1}, {5, 1}};
+    return kRatios[static_cast<int>(s)];
+}
+
 // What the teacher sets on the panel. The sliders start where the layout puts them.
 struct Settings {
     int frequency = 5;   // 1..7: periods of 60, 20, 12, 4, 2, 1.33 and 1 s
     int resistance = 1;  // 1..5
     ChargingSpeed charging = ChargingSpeed::Fast;
+    LessonSpeed speed = LessonSpeed::Normal;  // holds across runs and a reset
     bool resistorIn = false;
     bool graphShown = false;
 };

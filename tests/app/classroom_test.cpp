@@ -1,7 +1,6 @@
 // A teacher pauses the lesson at any instant and goes on from there.
 #include <gtest/gtest.h>
 
-#include <QPainter>
 #include <QTest>
 
 #include "harness.h"
@@ -9,6 +8,7 @@
 #include "support/surface_compare.h"
 
 using testsupport::Lesson;
+using testsupport::WithoutSliders;
 
 namespace {
 
@@ -25,17 +25,6 @@ void Begin(Lesson& l, double charging, double before)
     }
 }
 
-// The picture with the two sliders blanked: the style shades their ticks a little differently
-// from one rendering to the next, whatever the lesson does.
-QImage WithoutSliders(const QImage& picture, Lesson& l)
-{
-    QImage out = picture.copy();
-    QPainter p(&out);
-    for (QWidget* s : {static_cast<QWidget*>(l.window.Slider1), static_cast<QWidget*>(l.window.Slider2)})
-        p.fillRect(QRect(s->mapTo(&l.window, QPoint(0, 0)), s->size()), Qt::black);
-    return out;
-}
-QImage WithoutSliders(Lesson& l) { return WithoutSliders(l.Picture(), l); }
 
 }  // namespace
 

@@ -66,11 +66,16 @@ RunResult RunFromFullCharge(int v, int k, double dt)
 
 }  // namespace
 
-TEST(PlateSwapRun, EveryZeroOfTheChargeSwapsThePlatesAtSixtyAndAtTwentyFrames)
+TEST(PlateSwapRun, EveryZeroOfTheChargeSwapsThePlatesAtEveryFrameRateSpeedAndInSteps)
 {
-    for (const double dt : {1.0 / 60, 1.0 / 20}) {
+    // 60 frames a second at ×1 and at ×5, 20 at ×1, and single steps of a fortieth of a period.
+    for (const double frame : {1.0 / 60, 5.0 / 60, 1.0 / 20, 0.0}) {
         for (int v = 1; v <= 7; ++v) {
             for (int k = 0; k <= 5; ++k) {  // 0: free, 1..5: the resistance settings
+                double omega0 = 0, beta = 0;
+                physics::UpdateCircuitParameters(v, k, physics::kProgramPi, omega0, beta);
+                const double w = std::sqrt(omega0 * omega0 - (k ? beta * beta : 0));
+                const double dt = frame > 0 ? frame : 2 * physics::kProgramPi / w / 40;
                 const RunResult r = RunFromFullCharge(v, k, dt);
                 SCOPED_TRACE(testing::Message() << "dt " << dt << " frequency " << v << " resistance " << k);
                 EXPECT_EQ(r.wrongPolarity, 0);

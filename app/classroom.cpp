@@ -12,16 +12,17 @@
 #include <algorithm>
 
 #include "app/form21.h"
+#include "app/languages.h"
 #include "app/layout_helpers.h"
 #include "platform/placement.h"
 
 namespace app {
 
 namespace {
-const QString kPause = "Пауза";
-const QString kResume = "Продолжить";
-const QString kFullScreen = "Во весь экран";
-const QString kWindowed = "Обычное окно";
+const char* const kPause = QT_TRANSLATE_NOOP("app::Form21", "Пауза");
+const char* const kResume = QT_TRANSLATE_NOOP("app::Form21", "Продолжить");
+const char* const kFullScreen = QT_TRANSLATE_NOOP("app::Form21", "Во весь экран");
+const char* const kWindowed = QT_TRANSLATE_NOOP("app::Form21", "Обычное окно");
 const QColor kPauseRed(200, 0, 0);    // reads from the back of a room on the white of the window
 const QColor kSpeedBlue(0, 0, 160);  // another colour than the pause's: the lesson still moves
 
@@ -104,11 +105,21 @@ void Form21::BuildClassroomControls()
     }
 
     // N, and the same key on a Russian layout, where it gives "Т".
-    stepAction = new QAction(tr("Шаг"), this);
+    stepAction = new QAction(QT_TR_NOOP("Шаг"), this);
     stepAction->setShortcuts({QKeySequence(Qt::Key_N), QKeySequence(QString("Т"))});
     stepAction->setShortcutContext(Qt::WindowShortcut);
     connect(stepAction, &QAction::triggered, this, &Form21::StepWhilePaused);
     addAction(stepAction);
+
+    // Each language named in itself, so whoever speaks it finds it whatever is shown now.
+    languageActions = new QActionGroup(this);
+    for (const Language& language : Languages()) {
+        QAction* a = languageActions->addAction(language.name);
+        a->setData(language.code);
+        a->setCheckable(true);
+        a->setChecked(language.code == CurrentLanguage());
+        connect(a, &QAction::triggered, this, [code = language.code] { UseLanguage(code); });
+    }
 
     fullScreenAction = new QAction(kFullScreen, this);
     fullScreenAction->setShortcut(QKeySequence(Qt::Key_F11));
@@ -137,7 +148,17 @@ void Form21::SetPaused(bool paused)
     }
     pauseMark->setVisible(paused);
     speedMark->setVisible(!paused && !speedMark->text().isEmpty());
-    pauseAction->setText(paused ? kResume : kPause);
+    pauseAction->setText(Form21::tr(paused ? kResume : kPause));
+}
+
+void Form21::RetranslateClassroomControls()
+{
+    pauseAction->setText(tr(Paused() ? kResume : kPause));
+    fullScreenAction->setText(tr(isFullScreen() ? kWindowed : kFullScreen));
+    speedMark->setText(SpeedMark(State().settings.speed));
+    speedMark->setAccessibleName(speedMark->text());
+    for (QAction* a : languageActions->actions())
+        a->setChecked(a->data().toString() == CurrentLanguage());
 }
 
 void Form21::SetSpeed(lesson::LessonSpeed speed)
@@ -169,7 +190,7 @@ void Form21::SetFullScreen(bool on)
         showFullScreen();
     else
         showNormal();
-    fullScreenAction->setText(on ? kWindowed : kFullScreen);
+    fullScreenAction->setText(tr(on ? kWindowed : kFullScreen));
 }
 
 void Form21::contextMenuEvent(QContextMenuEvent* e)
@@ -182,6 +203,8 @@ void Form21::contextMenuEvent(QContextMenuEvent* e)
     menu.addAction(stepAction);
     QMenu* speeds = menu.addMenu(tr("Скорость"));
     speeds->addActions(speedActions->actions());
+    QMenu* languages = menu.addMenu(tr("Язык"));
+    languages->addActions(languageActions->actions());
     menu.addAction(fullScreenAction);
     menu.exec(e->globalPos());
     pauseAction->setEnabled(true);

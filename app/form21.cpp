@@ -13,19 +13,26 @@
 #include "fields/coil_field.h"
 #include "platform/accessibility.h"
 #include "platform/focus_mark.h"
+#include "platform/texts.h"
 #include "physics/arithmetic.h"
 #include "physics/circuit_parameters.h"
 
 namespace app {
+
+namespace {
+const char* const kTitle = QT_TRANSLATE_NOOP("app::Form21", "Электромагнитные колебания в контуре");
+}  // namespace
 
 void PrepareApplication(QApplication& app)
 {
     // The layout's faces, with their metric-compatible stand-ins where the faces are missing:
     // Qt tries a family before its substitutes, so Windows draws with Arial, Courier New and
     // Georgia themselves and Linux (or Wine without them) with Debian's Liberation faces.
-    QFont::insertSubstitution("Arial", "Liberation Sans");
-    QFont::insertSubstitution("Courier New", "Liberation Mono");
-    QFont::insertSubstitution("Georgia", "Liberation Serif");
+    // Where both Liberation releases are installed, Qt may take a face of the first, which lacks
+    // most of Kazakh's letters: those then come from the DejaVu face of the same kind.
+    QFont::insertSubstitutions("Arial", {"Liberation Sans", "DejaVu Sans"});
+    QFont::insertSubstitutions("Courier New", {"Liberation Mono", "DejaVu Sans Mono"});
+    QFont::insertSubstitutions("Georgia", {"Liberation Serif", "DejaVu Serif"});
     app.setStyle(QStyleFactory::create("Fusion"));
 #ifdef Q_OS_WIN
     // Windows hands Fusion its own system colours; Linux draws with Fusion's, and so does the
@@ -33,7 +40,7 @@ void PrepareApplication(QApplication& app)
     app.setPalette(app.style()->standardPalette());
 #endif
     app.setApplicationName("oscillations");
-    app.setApplicationDisplayName("Электромагнитные колебания в контуре");
+    app.setApplicationDisplayName(platform::Translated(kTitle));
     platform::InstallAccessibleInterfaces();
 }
 
@@ -52,7 +59,7 @@ Form21::Form21(platform::Clock* clock, platform::StepQueue* steps)
     steps_ = steps;
 
     platform::SetSceneOrigin({});  // a new window lays the scene out from its corner
-    setWindowTitle("Электромагнитные колебания в контуре");
+    setWindowTitle(kTitle);
     platform::Place(this, 0, 0, platform::kSceneWidthTwips, platform::kSceneHeightTwips);
     SetFontSpec(this, Arial(9));
     SetBackColor(platform::WindowBackground());
@@ -62,16 +69,16 @@ Form21::Form21(platform::Clock* clock, platform::StepQueue* steps)
     BuildCircuit();
     BuildWireChannels();
     BuildMarkers();
-    Image2 = MakeHotArea(this, 1530, 2370, 3135, 2535, "Катушка индуктивности", false);
-    Image3 = MakeHotArea(this, 7170, 2490, 2385, 2085, "Конденсатор", false);
-    Image4 = MakeHotArea(this, 11400, 3210, 2385, 1185, "Источник тока", false);
-    Image1 = MakeHotArea(this, 4560, 5100, 2535, 1245, "Активное сопротивление", false);
-    Image5 = MakeHotArea(this, 7860, 4680, 885, 645, "Амперметр", false);
-    Image6 = MakeHotArea(this, 9960, 3240, 855, 795, "Вольтметр", false);
+    Image2 = MakeHotArea(this, 1530, 2370, 3135, 2535, QT_TR_NOOP("Катушка индуктивности"), false);
+    Image3 = MakeHotArea(this, 7170, 2490, 2385, 2085, QT_TR_NOOP("Конденсатор"), false);
+    Image4 = MakeHotArea(this, 11400, 3210, 2385, 1185, QT_TR_NOOP("Источник тока"), false);
+    Image1 = MakeHotArea(this, 4560, 5100, 2535, 1245, QT_TR_NOOP("Активное сопротивление"), false);
+    Image5 = MakeHotArea(this, 7860, 4680, 885, 645, QT_TR_NOOP("Амперметр"), false);
+    Image6 = MakeHotArea(this, 9960, 3240, 855, 795, QT_TR_NOOP("Вольтметр"), false);
     Image1->setEnabled(false);
-    imgOn1 = MakeHotArea(this, 7230, 1560, 555, 525, "Пуск ", true);
-    imgKey0 = MakeHotArea(this, 8010, 1560, 555, 555, "Стоп", true);
-    imgPow0 = MakeHotArea(this, 8760, 1560, 555, 525, "Зарядить конденсатор", true);
+    imgOn1 = MakeHotArea(this, 7230, 1560, 555, 525, QT_TR_NOOP("Пуск "), true);
+    imgKey0 = MakeHotArea(this, 8010, 1560, 555, 555, QT_TR_NOOP("Стоп"), true);
+    imgPow0 = MakeHotArea(this, 8760, 1560, 555, 525, QT_TR_NOOP("Зарядить конденсатор"), true);
     BuildEnergyPanel();
     BuildInstruments();
     BuildControlPanel();
@@ -84,6 +91,22 @@ Form21::Form21(platform::Clock* clock, platform::StepQueue* steps)
     ConnectHandlers();
     StartUp();
     ExposeToAssistiveTools();
+    texts_.Capture(this);
+    Retranslate();
+}
+
+void Form21::Retranslate()
+{
+    texts_.Retranslate();
+    qApp->setApplicationDisplayName(platform::Translated(kTitle));
+    RetranslateClassroomControls();
+}
+
+void Form21::changeEvent(QEvent* e)
+{
+    if (e->type() == QEvent::LanguageChange)
+        Retranslate();
+    platform::Container::changeEvent(e);
 }
 
 Form21::~Form21() = default;

@@ -15,6 +15,7 @@
 #include "platform/controls.h"
 #include "platform/manual_drag.h"
 #include "platform/swatch.h"
+#include "platform/texts.h"
 #include "animation/plates.h"
 
 namespace app {
@@ -124,7 +125,8 @@ public:
     void SetFullScreen(bool on);
     QAction *pauseAction = nullptr, *fullScreenAction = nullptr;  // also the context menu's entries
     QAction* stepAction = nullptr;
-    QActionGroup* speedActions = nullptr;  // the six speeds, one checked
+    QActionGroup* speedActions = nullptr;     // the six speeds, one checked
+    QActionGroup* languageActions = nullptr;  // the languages, each named in itself
     QWidget* pauseMark = nullptr;          // "Пауза", large, while paused
     QLabel* speedMark = nullptr;           // "Замедление ×10", "Ускорение ×5"; empty at ×1
 
@@ -142,6 +144,7 @@ protected:
     void closeEvent(QCloseEvent* e) override;
     void contextMenuEvent(QContextMenuEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
+    void changeEvent(QEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
@@ -158,6 +161,9 @@ private:
     void SetUpDrawings();
     void BuildClassroomControls();
     void ExposeToAssistiveTools();
+    // Every text again in the present language; the classroom's texts that follow the lesson too.
+    void Retranslate();
+    void RetranslateClassroomControls();
 
     // ---- A run's frames (run_drawing.cpp) ----
     // One frame: the lesson moves to the present lesson time and the window draws what it shows;
@@ -174,6 +180,7 @@ private:
     animation::FieldContext Fields();
 
     lesson::Lesson lesson_;
+    platform::Texts texts_;
     std::unique_ptr<platform::Clock> ownClock_;
     std::unique_ptr<platform::StepQueue> ownSteps_;
     platform::Clock* clock_;

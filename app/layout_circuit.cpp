@@ -9,9 +9,9 @@ using platform::ShapeKind;
 
 void Form21::BuildTitle()
 {
-    Label5 = AddLabel(2490, 180, 12555, 705, "Свободные электромагнитные колебания в LC-контуре", Arial(20.25),
+    Label5 = AddLabel(2490, 180, 12555, 705, QT_TR_NOOP("Свободные электромагнитные колебания в LC-контуре"), Arial(20.25),
                       kBlack, false, platform::InactiveBorder());
-    Label4 = AddLabel(3720, 210, 9525, 675, "Затухающие колебания в RLC-контуре", Courier(20.25), kBlack, false,
+    Label4 = AddLabel(3720, 210, 9525, 675, QT_TR_NOOP("Затухающие колебания в RLC-контуре"), Courier(20.25), kBlack, false,
                       platform::ButtonFace());
     Label4->SetVisible(false);
 

@@ -57,14 +57,14 @@ void Form21::BuildEnergyPanel()
     Frame2 = MakeBox(this, 300, 6120, 8265, 4935, platform::ButtonFace());
     Frame2->SetBorder(platform::Border::Etched, 20.25);
     const QColor green(0, 128, 0), red(255, 0, 0), blue(0, 0, 255);
-    Frame2->AddLabel(4410, 330, 2775, 315, "Энергия колебаний:", Courier(12), green, false, platform::ButtonFace());
-    Frame2->AddLabel(3930, 780, 1425, 255, "магнитная", Courier(12), red, false, platform::ButtonFace());
-    Frame2->AddLabel(5820, 780, 1965, 285, "электрическая", Courier(12), blue, false, platform::ButtonFace());
+    Frame2->AddLabel(4410, 330, 2775, 315, QT_TR_NOOP("Энергия колебаний:"), Courier(12), green, false, platform::ButtonFace());
+    Frame2->AddLabel(3930, 780, 1425, 255, QT_TR_NOOP("магнитная"), Courier(12), red, false, platform::ButtonFace());
+    Frame2->AddLabel(5820, 780, 1965, 285, QT_TR_NOOP("электрическая"), Courier(12), blue, false, platform::ButtonFace());
     // Captions over the dials
-    Frame2->AddLabel(270, 240, 3000, 285, "Напряжение ", Arial(12), QColor(0, 0, 192), false, platform::ButtonFace());
-    Frame2->AddLabel(270, 2190, 3000, 285, "Сила тока", Arial(12), QColor(192, 0, 0), false, platform::ButtonFace());
+    Frame2->AddLabel(270, 240, 3000, 285, QT_TR_NOOP("Напряжение "), Arial(12), QColor(0, 0, 192), false, platform::ButtonFace());
+    Frame2->AddLabel(270, 2190, 3000, 285, QT_TR_NOOP("Сила тока"), Arial(12), QColor(192, 0, 0), false, platform::ButtonFace());
     // The clock's caption stands under the dial: above it the energy scale's "0" leaves no room.
-    Frame2->AddLabel(4500, 4290, 2700, 285, "Время колебания", Arial(12), kTeal, false, platform::ButtonFace());
+    Frame2->AddLabel(4500, 4290, 2700, 285, QT_TR_NOOP("Время колебания"), Arial(12), kTeal, false, platform::ButtonFace());
 
     // The energy scale: magnetic to the left of the zero at x = 5700, electric to the right.
     Frame2->AddLine(3510, 1230, 3510, 1740, red, 3);

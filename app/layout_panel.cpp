@@ -40,7 +40,7 @@ void Form21::BuildGraph()
     imgU = new platform::Swatch(picGr, QColor(0, 0, 255), 8, QRect(420, 1260, 120, 120));
     imgI = new platform::Swatch(picGr, QColor(255, 0, 0), 8, QRect(420, 3570, 120, 120));
 
-    Command5 = new platform::CaptionButton(picGr, "Очистить", Arial(9));
+    Command5 = new platform::CaptionButton(picGr, QT_TR_NOOP("Очистить"), Arial(9));
     platform::Place(Command5, 4680, 4470, 1095, 315);
 }
 
@@ -48,31 +48,31 @@ void Form21::BuildControlPanel()
 {
     Frame1 = MakeBox(this, 8550, 6120, 6645, 4845, platform::ButtonFace());
     Frame1->SetBorder(platform::Border::Etched, 20.25);
-    Frame1->AddLabel(270, 300, 2505, 255, "Частота колебаний", Arial(12), kTeal, false, platform::ButtonFace());
-    Frame1->AddLabel(300, 1260, 3315, 285, "Активное сопротивление", Arial(12), QColor(128, 128, 0), false,
+    Frame1->AddLabel(270, 300, 2505, 255, QT_TR_NOOP("Частота колебаний"), Arial(12), kTeal, false, platform::ButtonFace());
+    Frame1->AddLabel(300, 1260, 3315, 285, QT_TR_NOOP("Активное сопротивление"), Arial(12), QColor(128, 128, 0), false,
                      platform::ButtonFace());
-    Frame1->AddLabel(360, 2430, 2985, 405, "Зарядить конденсатор:", Arial(12), kBlack, false, platform::ButtonFace());
-    Option1 = new platform::OptionButton(Frame1, " быстро", Arial(12, true), kBlack);
+    Frame1->AddLabel(360, 2430, 2985, 405, QT_TR_NOOP("Зарядить конденсатор:"), Arial(12), kBlack, false, platform::ButtonFace());
+    Option1 = new platform::OptionButton(Frame1, QT_TR_NOOP(" быстро"), Arial(12, true), kBlack);
     platform::Place(Option1, 390, 2850, 1515, 375);
-    Option2 = new platform::OptionButton(Frame1, " медленно", Arial(12, true), kBlack);
+    Option2 = new platform::OptionButton(Frame1, QT_TR_NOOP(" медленно"), Arial(12, true), kBlack);
     platform::Place(Option2, 390, 3330, 1605, 225);
-    Command6 = new platform::PictureButton(Frame1, "Скрыть графики", GraphCrossedPicture);
+    Command6 = new platform::PictureButton(Frame1, QT_TR_NOOP("Скрыть графики"), GraphCrossedPicture);
     platform::Place(Command6, 5070, 3030, 1065, 525);
 
     // Above the frame, on the window
-    Slider1 = new platform::Slider(this, 1, 7, 5, "Изменить частоту колебаний");
+    Slider1 = new platform::Slider(this, 1, 7, 5, QT_TR_NOOP("Изменить частоту колебаний"));
     platform::Place(Slider1, 8820, 6720, 6015, 675);
-    Slider2 = new platform::Slider(this, 1, 5, 1, "Изменить активное сопротивление");
+    Slider2 = new platform::Slider(this, 1, 5, 1, QT_TR_NOOP("Изменить активное сопротивление"));
     platform::Place(Slider2, 8790, 7740, 6015, 675);
-    Command2 = new platform::PictureButton(this, "Добавить активное сопротивление", ResistorPicture);
+    Command2 = new platform::PictureButton(this, QT_TR_NOOP("Добавить активное сопротивление"), ResistorPicture);
     platform::Place(Command2, 12180, 8430, 945, 480);
-    Command3 = new platform::PictureButton(this, "Убрать активное сопротивление", ResistorCrossedPicture);
+    Command3 = new platform::PictureButton(this, QT_TR_NOOP("Убрать активное сопротивление"), ResistorCrossedPicture);
     platform::Place(Command3, 12180, 9270, 915, 525);
-    Command4 = new platform::PictureButton(this, "Показать графики", GraphPicture);
+    Command4 = new platform::PictureButton(this, QT_TR_NOOP("Показать графики"), GraphPicture);
     platform::Place(Command4, 13590, 8400, 1065, 525);
-    cmdSbros = new platform::PictureButton(this, "Сброс", GroundPicture);
+    cmdSbros = new platform::PictureButton(this, QT_TR_NOOP("Сброс"), GroundPicture);
     platform::Place(cmdSbros, 10680, 9150, 555, 495);
-    Command1 = new platform::CaptionButton(this, "Выход", {"Georgia", 8.25, true, true});
+    Command1 = new platform::CaptionButton(this, QT_TR_NOOP("Выход"), {"Georgia", 8.25, true, true});
     platform::Place(Command1, 8970, 9870, 4905, 375);
 }
 

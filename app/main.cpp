@@ -2,12 +2,14 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QLocale>
 #include <QScreen>
 #include <cstdio>
 #include <cstdlib>
 
 #include "app/form21.h"
 #include "app/headless_lesson.h"
+#include "app/languages.h"
 #include "platform/placement.h"
 #include "platform/twips.h"
 #ifdef Q_OS_LINUX
@@ -21,6 +23,7 @@ namespace {
 
 struct Options {
     bool headless = false;
+    QString language;  // empty: the system's
     QString folder = "screenshots";
     double ratio = 1.0;
 };
@@ -35,12 +38,15 @@ Options ReadOptions(const QCoreApplication& app)
                               "screenshots");
     QCommandLineOption ratio("ratio", "Device pixel ratio of the pictures (default 1; 2 for a 200 % screen).",
                              "ratio", "1");
+    QCommandLineOption language("lang", "The lesson's language: ru, en, uk, kk or de (default: the system's).",
+                                "code");
+    parser.addOption(language);
     parser.addOption(headless);
     parser.addOption(folder);
     parser.addOption(ratio);
     parser.process(app);
     const double r = parser.value(ratio).toDouble();
-    return {parser.isSet(headless), parser.value(folder), r >= 0.5 && r <= 4 ? r : 1.0};
+    return {parser.isSet(headless), parser.value(language), parser.value(folder), r >= 0.5 && r <= 4 ? r : 1.0};
 }
 
 int DrawLesson(const QString& folder, double ratio)
@@ -76,6 +82,13 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     app::PrepareApplication(app);
     const Options options = ReadOptions(app);
+    const QString language = options.language.isEmpty() ? app::LanguageFor(QLocale::system().uiLanguages())
+                                                        : options.language;
+    if (!app::UseLanguage(language)) {
+        std::fprintf(stderr, "No lesson in the language \"%s\": ru, en, uk, kk and de are built in.\n",
+                     qPrintable(language));
+        return 2;
+    }
     if (noDisplay) {
         std::printf("No graphical display is available: the lesson is drawn into pictures instead.\n");
         std::fflush(stdout);

@@ -91,6 +91,16 @@ ShapeItem* Container::AddShape(ShapeKind kind, int left, int top, int width, int
     return item;
 }
 
+std::vector<LabelItem*> Container::Labels() const
+{
+    std::vector<LabelItem*> labels;
+    for (const auto& item : items_) {
+        if (auto* l = dynamic_cast<LabelItem*>(item.get()))
+            labels.push_back(l);
+    }
+    return labels;
+}
+
 LabelItem* Container::AddLabel(int left, int top, int width, int height, const QString& caption, const FontSpec& font,
                                QColor fore, bool transparent, QColor back, Qt::Alignment align)
 {

@@ -40,6 +40,9 @@ public:
                         QColor fore, bool transparent, QColor back,
                         Qt::Alignment align = Qt::AlignLeft | Qt::AlignTop);
 
+    // The labels among its items, in the order they were added.
+    std::vector<LabelItem*> Labels() const;
+
     PictureItem* AddPicture(int left, int top, int width, int height, PictureItem::Painter painter);
 
     // A box its parent container paints, in its own paint, instead of a widget of its own on

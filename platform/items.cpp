@@ -58,6 +58,14 @@ void ShapeItem::Paint(QPainter& p, const Mapping& m) const
     p.setBrush(Qt::NoBrush);
 }
 
+void LabelItem::SetCaption(const QString& caption)
+{
+    if (caption == caption_)
+        return;
+    caption_ = caption;
+    Changed();
+}
+
 void LabelItem::SetBackColor(QColor c)
 {
     if (c == back_)

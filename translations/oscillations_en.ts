@@ -1,0 +1,167 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="ru">
+<context>
+    <name>app::Form21</name>
+    <message>
+        <source>Пауза</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Продолжить</source>
+        <translation>Resume</translation>
+    </message>
+    <message>
+        <source>Во весь экран</source>
+        <translation>Full screen</translation>
+    </message>
+    <message>
+        <source>Обычное окно</source>
+        <translation>Windowed</translation>
+    </message>
+    <message>
+        <source>Замедление ×%1</source>
+        <translation>Slower ×%1</translation>
+    </message>
+    <message>
+        <source>Ускорение ×%1</source>
+        <translation>Faster ×%1</translation>
+    </message>
+    <message>
+        <source>Шаг</source>
+        <translation>Step</translation>
+    </message>
+    <message>
+        <source>Скорость</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>Язык</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Электромагнитные колебания в контуре</source>
+        <translation>Electromagnetic oscillations in a circuit</translation>
+    </message>
+    <message>
+        <source>Катушка индуктивности</source>
+        <translation>Inductor coil</translation>
+    </message>
+    <message>
+        <source>Конденсатор</source>
+        <translation>Capacitor</translation>
+    </message>
+    <message>
+        <source>Источник тока</source>
+        <translation>Power supply</translation>
+    </message>
+    <message>
+        <source>Активное сопротивление</source>
+        <translation>Resistance</translation>
+    </message>
+    <message>
+        <source>Амперметр</source>
+        <translation>Ammeter</translation>
+    </message>
+    <message>
+        <source>Вольтметр</source>
+        <translation>Voltmeter</translation>
+    </message>
+    <message>
+        <source>Пуск </source>
+        <translation>Start </translation>
+    </message>
+    <message>
+        <source>Стоп</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Зарядить конденсатор</source>
+        <translation>Charge the capacitor</translation>
+    </message>
+    <message>
+        <source>Свободные электромагнитные колебания в LC-контуре</source>
+        <translation>Free electromagnetic oscillations in an LC circuit</translation>
+    </message>
+    <message>
+        <source>Затухающие колебания в RLC-контуре</source>
+        <translation>Damped oscillations in RLC circuit</translation>
+    </message>
+    <message>
+        <source>Энергия колебаний:</source>
+        <translation>Circuit energy:</translation>
+    </message>
+    <message>
+        <source>магнитная</source>
+        <translation>magnetic</translation>
+    </message>
+    <message>
+        <source>электрическая</source>
+        <translation>electric</translation>
+    </message>
+    <message>
+        <source>Напряжение </source>
+        <translation>Voltage </translation>
+    </message>
+    <message>
+        <source>Сила тока</source>
+        <translation>Current</translation>
+    </message>
+    <message>
+        <source>Время колебания</source>
+        <translation>Oscillation time</translation>
+    </message>
+    <message>
+        <source>Очистить</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Частота колебаний</source>
+        <translation>Frequency</translation>
+    </message>
+    <message>
+        <source>Зарядить конденсатор:</source>
+        <translation>Charge capacitor:</translation>
+    </message>
+    <message>
+        <source> быстро</source>
+        <translation> quickly</translation>
+    </message>
+    <message>
+        <source> медленно</source>
+        <translation> slowly</translation>
+    </message>
+    <message>
+        <source>Скрыть графики</source>
+        <translation>Hide the graphs</translation>
+    </message>
+    <message>
+        <source>Изменить частоту колебаний</source>
+        <translation>Change the oscillation frequency</translation>
+    </message>
+    <message>
+        <source>Изменить активное сопротивление</source>
+        <translation>Change the resistance</translation>
+    </message>
+    <message>
+        <source>Добавить активное сопротивление</source>
+        <translation>Add a resistor</translation>
+    </message>
+    <message>
+        <source>Убрать активное сопротивление</source>
+        <translation>Remove the resistor</translation>
+    </message>
+    <message>
+        <source>Показать графики</source>
+        <translation>Show the graphs</translation>
+    </message>
+    <message>
+        <source>Сброс</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Выход</source>
+        <translation>Exit</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,167 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="kk" sourcelanguage="ru">
+<context>
+    <name>app::Form21</name>
+    <message>
+        <source>Пауза</source>
+        <translation>Үзіліс</translation>
+    </message>
+    <message>
+        <source>Продолжить</source>
+        <translation>Жалғастыру</translation>
+    </message>
+    <message>
+        <source>Во весь экран</source>
+        <translation>Толық экран</translation>
+    </message>
+    <message>
+        <source>Обычное окно</source>
+        <translation>Терезеде</translation>
+    </message>
+    <message>
+        <source>Замедление ×%1</source>
+        <translation>Баяуырақ ×%1</translation>
+    </message>
+    <message>
+        <source>Ускорение ×%1</source>
+        <translation>Тезірек ×%1</translation>
+    </message>
+    <message>
+        <source>Шаг</source>
+        <translation>Қадам</translation>
+    </message>
+    <message>
+        <source>Скорость</source>
+        <translation>Қарқын</translation>
+    </message>
+    <message>
+        <source>Язык</source>
+        <translation>Тіл</translation>
+    </message>
+    <message>
+        <source>Электромагнитные колебания в контуре</source>
+        <translation>Контурдағы электромагниттік тербелістер</translation>
+    </message>
+    <message>
+        <source>Катушка индуктивности</source>
+        <translation>Индуктивтік катушка</translation>
+    </message>
+    <message>
+        <source>Конденсатор</source>
+        <translation>Конденсатор</translation>
+    </message>
+    <message>
+        <source>Источник тока</source>
+        <translation>Ток көзі</translation>
+    </message>
+    <message>
+        <source>Активное сопротивление</source>
+        <translation>Активті кедергі</translation>
+    </message>
+    <message>
+        <source>Амперметр</source>
+        <translation>Амперметр</translation>
+    </message>
+    <message>
+        <source>Вольтметр</source>
+        <translation>Вольтметр</translation>
+    </message>
+    <message>
+        <source>Пуск </source>
+        <translation>Іске қосу </translation>
+    </message>
+    <message>
+        <source>Стоп</source>
+        <translation>Тоқтату</translation>
+    </message>
+    <message>
+        <source>Зарядить конденсатор</source>
+        <translation>Конденсаторды зарядтау</translation>
+    </message>
+    <message>
+        <source>Свободные электромагнитные колебания в LC-контуре</source>
+        <translation>LC-контурдағы еркін электромагниттік тербелістер</translation>
+    </message>
+    <message>
+        <source>Затухающие колебания в RLC-контуре</source>
+        <translation>RLC-контурдағы өшетін тербелістер</translation>
+    </message>
+    <message>
+        <source>Энергия колебаний:</source>
+        <translation>Контур энергиясы:</translation>
+    </message>
+    <message>
+        <source>магнитная</source>
+        <translation>магниттік</translation>
+    </message>
+    <message>
+        <source>электрическая</source>
+        <translation>электрлік</translation>
+    </message>
+    <message>
+        <source>Напряжение </source>
+        <translation>Кернеу </translation>
+    </message>
+    <message>
+        <source>Сила тока</source>
+        <translation>Ток күші</translation>
+    </message>
+    <message>
+        <source>Время колебания</source>
+        <translation>Тербеліс уақыты</translation>
+    </message>
+    <message>
+        <source>Очистить</source>
+        <translation>Тазарту</translation>
+    </message>
+    <message>
+        <source>Частота колебаний</source>
+        <translation>Тербеліс жиілігі</translation>
+    </message>
+    <message>
+        <source>Зарядить конденсатор:</source>
+        <translation>Зарядтау:</translation>
+    </message>
+    <message>
+        <source> быстро</source>
+        <translation> тез</translation>
+    </message>
+    <message>
+        <source> медленно</source>
+        <translation> баяу</translation>
+    </message>
+    <message>
+        <source>Скрыть графики</source>
+        <translation>Графиктерді жасыру</translation>
+    </message>
+    <message>
+        <source>Изменить частоту колебаний</source>
+        <translation>Тербеліс жиілігін өзгерту</translation>
+    </message>
+    <message>
+        <source>Изменить активное сопротивление</source>
+        <translation>Активті кедергіні өзгерту</translation>
+    </message>
+    <message>
+        <source>Добавить активное сопротивление</source>
+        <translation>Активті кедергіні қосу</translation>
+    </message>
+    <message>
+        <source>Убрать активное сопротивление</source>
+        <translation>Активті кедергіні алып тастау</translation>
+    </message>
+    <message>
+        <source>Показать графики</source>
+        <translation>Графиктерді көрсету</translation>
+    </message>
+    <message>
+        <source>Сброс</source>
+        <translation>Қалпына келтіру</translation>
+    </message>
+    <message>
+        <source>Выход</source>
+        <translation>Шығу</translation>
+    </message>
+</context>
+</TS>

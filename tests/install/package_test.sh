@@ -50,7 +50,7 @@ grep -q -e '\.debug_' -e '\.symtab' <<<"$sections" && fail "the packaged program
 depends=$(dpkg-deb -f "$deb" Depends)
 duplicates=$(tr ',' '\n' <<<"$depends" | sed -E 's/^ *([^ (|]+).*/\1/' | sort | uniq -d)
 [ -z "$duplicates" ] || fail "Depends names $(echo $duplicates) more than once: $depends"
-for p in libqt6widgets6 qt6-qpa-plugins fonts-liberation; do
+for p in libqt6widgets6 qt6-qpa-plugins fonts-liberation2 fonts-dejavu-core; do
     grep -q "\b$p\b" <<<"$depends" || fail "Depends does not name $p: $depends"
 done
 

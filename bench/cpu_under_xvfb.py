@@ -13,6 +13,7 @@ request, and a completion event back, between the program and the server).
     bench/cpu_under_xvfb.py --scale 2 --seconds 4 PROGRAM [PROGRAM ...]
     bench/cpu_under_xvfb.py --runs 5 --no-damage OLD NEW      # CPU only, medians of 5 turns
     bench/cpu_under_xvfb.py --scale 1 "build/bench/qt_floor 31 60 20 one"   # with arguments
+    bench/cpu_under_xvfb.py --keys "minus minus minus" PROGRAM              # at a tenth of the speed
 
 Needs Debian's xvfb, xdotool and python3-xlib; it is run by hand, not by the test suite.
 """
@@ -93,7 +94,7 @@ def xdotool(*args, env):
     return subprocess.run(["xdotool", *args], env=env, check=True, capture_output=True, text=True).stdout
 
 
-def measure(program, scale, seconds, display_number, count_damage=True):
+def measure(program, scale, seconds, display_number, count_damage=True, keys=""):
     name = f":{display_number}"
     width, height = (1920, 1200) if scale == 1 else (2560, 1600)
     xvfb = subprocess.Popen(["Xvfb", name, "-screen", "0", f"{width}x{height}x24", "-nolisten", "tcp"],
@@ -109,6 +110,8 @@ def measure(program, scale, seconds, display_number, count_damage=True):
         prog = subprocess.Popen(shlex.split(program), env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         window = int(xdotool("search", "--sync", "--pid", str(prog.pid), "--name", "колебания", env=env).split()[0])
         time.sleep(2.0)  # start-up and the first paints
+        if keys:  # for example the lesson's speed: "minus minus minus" is a tenth
+            xdotool("key", "--window", str(window), *keys.split(), env=env)
         counter = DamageCounter(name, window) if count_damage else None
         if counter:
             counter.start()
@@ -158,6 +161,8 @@ def main():
     ap.add_argument("--seconds", type=float, default=8.0, help="length of each phase")
     ap.add_argument("--display", type=int, default=97, help="the number of the virtual display")
     ap.add_argument("--runs", type=int, default=1, help="runs, the programs taking turns; then the medians")
+    ap.add_argument("--keys", default="", help='keys pressed before the rest phase, as xdotool names them '
+                    '("minus minus minus": the lesson at a tenth of its speed; "plus plus": five times)')
     ap.add_argument("--no-damage", action="store_true",
                     help="CPU only: no DAMAGE listener, whose reports cost the X server a little")
     args = ap.parse_args()
@@ -166,7 +171,7 @@ def main():
     for _ in range(args.runs):
         for scale in args.scale or [1, 2]:
             for program in args.programs:
-                for r in measure(program, scale, args.seconds, args.display, not args.no_damage):
+                for r in measure(program, scale, args.seconds, args.display, not args.no_damage, args.keys):
                     total = r["program"] + r["xserver"]
                     sums.setdefault((program, scale, r["phase"]), []).append(total)
                     print(f"{program[-40:]:40} {scale:>5} {r['phase']:12} {r['program']:9.1f} {r['xserver']:10.1f} "

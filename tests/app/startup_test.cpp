@@ -2,27 +2,26 @@
 #include <gtest/gtest.h>
 
 #include "harness.h"
+#include "platform/placement.h"
 #include "support/surface_compare.h"
 
 using testsupport::Lesson;
 
-TEST(StartUp, StateRecordHoldsItsStartValues)
+// The lesson and its window start from one another: what the panel shows is what the lesson has.
+TEST(StartUp, TheLessonStartsWhereThePanelShowsIt)
 {
     Lesson l;
-    const lesson::LessonState& s = l.window.State();
+    app::Form21& w = l.window;
+    const lesson::LessonState& s = w.State();
     EXPECT_EQ(s.runState, app::RunState::Idle);
-    EXPECT_FALSE(l.window.LoopActive());
-    EXPECT_EQ(s.chargeLevel, 0);
-    EXPECT_EQ(s.plateCharge, 0);
-    EXPECT_FALSE(s.polarity);
-    EXPECT_EQ(s.trace.sweepCount, 0);
-    EXPECT_EQ(s.beta, 0);
-    EXPECT_EQ(s.omega, 0);
-    EXPECT_EQ(s.trace.graphX0, 420);
-    EXPECT_EQ(s.trace.lastX, 420);
-    EXPECT_EQ(s.trace.lastYU, 1260);
-    EXPECT_EQ(s.trace.lastYI, 3570);
-    EXPECT_EQ(s.trace.sweepSeconds, 15);
+    EXPECT_FALSE(w.LoopActive());
+    EXPECT_EQ(s.settings.frequency, w.Slider1->Value());
+    EXPECT_EQ(s.settings.resistance, w.Slider2->Value());
+    EXPECT_EQ(s.settings.charging == lesson::ChargingSpeed::Fast, w.Option1->Value());
+    EXPECT_EQ(s.settings.resistorIn, w.Label1->Visible());
+    EXPECT_EQ(s.settings.graphShown, !w.picGr->isHidden());
+    EXPECT_EQ(platform::TopTwips(w.picup), w.Model().PositivePlateTop());
+    EXPECT_EQ(platform::TopTwips(w.picdown), w.Model().NegativePlateTop());
 }
 
 TEST(StartUp, ControlsStartShownHiddenEnabledAsLaidOut)

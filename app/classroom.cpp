@@ -9,6 +9,7 @@
 #include <QMenu>
 
 #include "app/form21.h"
+#include "app/narration.h"
 #include "app/layout_helpers.h"
 #include "platform/placement.h"
 
@@ -40,7 +41,12 @@ void Form21::BuildClassroomControls()
     // P, and the same key on a Russian layout, where it gives "З".
     pauseAction->setShortcuts({QKeySequence(Qt::Key_P), QKeySequence(Qt::Key_Pause), QKeySequence(QString("З"))});
     pauseAction->setShortcutContext(Qt::WindowShortcut);
-    connect(pauseAction, &QAction::triggered, this, [this] { SetPaused(!Paused()); });
+    connect(pauseAction, &QAction::triggered, this, [this] {
+        const bool was = Paused();
+        SetPaused(!was);
+        if (Paused() != was)
+            narration()->SayPaused(!was);
+    });
     addAction(pauseAction);
 
     fullScreenAction = new QAction(kFullScreen, this);
@@ -89,6 +95,7 @@ void Form21::contextMenuEvent(QContextMenuEvent* e)
     pauseAction->setEnabled(LoopActive());
     QMenu menu(this);
     menu.addAction(pauseAction);
+    menu.addAction(narration()->readingsAction);
     menu.addAction(fullScreenAction);
     menu.exec(e->globalPos());
     pauseAction->setEnabled(true);

@@ -23,6 +23,8 @@ using lesson::SwitchPosition;
 // Fonts, style and names the whole program shares; called once before the window is made.
 void PrepareApplication(QApplication& app);
 
+class Narration;
+
 class Form21 : public platform::Container {
     Q_OBJECT
 public:
@@ -119,6 +121,11 @@ public:
     QAction *pauseAction = nullptr, *fullScreenAction = nullptr;  // also the context menu's entries
     QWidget* pauseMark = nullptr;                                 // "Пауза", large, while paused
 
+    // Says a sentence to a screen reader without moving the focus ("Скорость: ×2."), after
+    // what is being said; sentences given in one moment are said as one.
+    void Announce(const QString& sentence);
+    Narration* narration() const { return narration_; }
+
     // Draws one frame of a run as the lesson gives it (the benchmarks make up their own).
     void DrawFrame(const lesson::Frame& f);
 
@@ -170,6 +177,7 @@ private:
     platform::Clock* clock_;
     platform::StepQueue* steps_;
     platform::ManualDrag* drag_ = nullptr;
+    Narration* narration_ = nullptr;
     bool quit_ = false;            // "Выход": no frame is drawn any more
     double drawnClockAngle_ = 0;   // rad: where the clock's hand was last drawn, to erase it there
 };

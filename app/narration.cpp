@@ -146,7 +146,7 @@ void Narration::FrameShown()
     // An event is always said; a quarter period only once the last words are over.
     if (!events.isEmpty())
         Say((events << phase).join(' ').trimmed());
-    else if (!phase.isEmpty() && Now() >= quietAt_)
+    else if (!phase.isEmpty() && Now() >= quietAt_ + kQuietSeconds)
         Say(phase);
 }
 

@@ -36,9 +36,11 @@ QString ResistanceMeaning(int setting);
 class Narration : public QObject {
     Q_OBJECT
 public:
-    // Said at most this often, in characters a second of speech: a quarter period that comes
-    // while the last words are still being spoken is left out, not queued behind them.
-    static constexpr double kCharsPerSecond = 15;
+    // How fast a screen reader speaks, in characters a second, and the silence a listener is
+    // left after it: a quarter period that comes before then is left out, not queued behind
+    // the last words, so that a fast oscillation does not talk over the listener's own keys.
+    static constexpr double kCharsPerSecond = 18;
+    static constexpr double kQuietSeconds = 2;
 
     explicit Narration(Form21* window);
 

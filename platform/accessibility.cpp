@@ -192,6 +192,12 @@ class HotAreaInterface : public QAccessibleWidget {
 public:
     explicit HotAreaInterface(HotArea* area) : QAccessibleWidget(area) {}
 
+    // Qt would describe it by its tooltip, which repeats the name ("Пуск ", said twice).
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Description ? widget()->accessibleDescription() : QAccessibleWidget::text(t);
+    }
+
     QAccessible::Role role() const override
     {
         if (Position())
@@ -253,6 +259,8 @@ public:
         const Exposed* e = Find(widget());
         if (t == QAccessible::Name && e && e->meaning)
             return e->meaning();
+        if (t == QAccessible::Description && e && e->meaning)
+            return {};  // not the tooltip: the meaning says enough
         return QAccessibleWidget::text(t);
     }
     QVariant currentValue() const override { return Bar()->value(); }

@@ -149,8 +149,9 @@ TEST(Keyboard, ADisabledControlShowsNoTooltip)
     EXPECT_TRUE(showsTooltip(w.Slider2));
     w.imgOn1->Click();  // an oscillation disables the resistor's buttons and slider, and "Сброс"
     l.Step();
-    for (QWidget* disabled : std::vector<QWidget*>{w.Command2, w.Command3, w.Slider2, w.cmdSbros, w.Command5}) {
-        ASSERT_FALSE(disabled->isEnabled());
+    for (QWidget* disabled :
+         std::vector<QWidget*>{w.Command2, w.Command3, w.Slider2, w.cmdSbros, w.Command5, w.imgPow0}) {
+        ASSERT_FALSE(platform::Usable(disabled));
         EXPECT_FALSE(showsTooltip(disabled)) << qPrintable(disabled->accessibleName());
     }
     EXPECT_TRUE(showsTooltip(w.Slider1));

@@ -50,8 +50,8 @@ std::vector<SpokenReading> SpokenReadings(const lesson::LessonState& s)
     // The hand turns clockwise, by minus the angle, once a period.
     const int phase = Percent(-r.clockAngle / (2 * physics::kProgramPi));
     return {
-        OfMaximum(QT_TRANSLATE_NOOP("app::Form21", "Напряжение"), Percent(r.voltmeterDegrees / kFullDeflectionDegrees),
-                  -100),
+        OfMaximum(QT_TRANSLATE_NOOP("app::Form21", "Напряжение"),
+                  Percent(r.voltmeterDegrees / kFullDeflectionDegrees), -100),
         OfMaximum(QT_TRANSLATE_NOOP("app::Form21", "Сила тока"), Percent(r.ammeterDegrees / kFullDeflectionDegrees),
                   -100),
         {Tr("Время колебания"), phase, 0, QCoreApplication::translate("app::Form21", "%1 % периода").arg(phase)},
@@ -123,8 +123,7 @@ void Narration::FrameShown()
         events << Tr("Зарядка конденсатора началась. До остановки нет сброса.");
         fullSaid_ = false;
     }
-    if (s.runState == lesson::RunState::Charging && !fullSaid_ &&
-        SpokenReadings(s)[0].percent >= 100) {
+    if (s.runState == lesson::RunState::Charging && !fullSaid_ && SpokenReadings(s)[0].percent >= 100) {
         events << Tr("Конденсатор заряжен.");
         fullSaid_ = true;
     }

@@ -204,16 +204,16 @@ TEST(Accessibility, TheLessonsEventsAndEachQuarterPeriodAreSaidOnceInOrder)
     l.window.pauseAction->trigger();
     l.Step();
     const QStringList expected{
-                                 "Частота колебаний: период 1,33 с. Частота колебаний: период 60 с.",
-                                 "Зарядка конденсатора началась. До остановки нет сброса.",
-                                 "Конденсатор заряжен.",
-                                 "Колебания начались. До остановки нет зарядки, сброса и сопротивления. "
-                                 "Вся энергия в конденсаторе, тока нет.",
-                                 "Ток наибольший, вся энергия в катушке.",
-                                 "Конденсатор перезаряжен, тока нет.",
-                                 "Пауза.",
-                                 "Продолжение.",
-                             };
+        "Частота колебаний: период 1,33 с. Частота колебаний: период 60 с.",
+        "Зарядка конденсатора началась. До остановки нет сброса.",
+        "Конденсатор заряжен.",
+        "Колебания начались. До остановки нет зарядки, сброса и сопротивления. "
+        "Вся энергия в конденсаторе, тока нет.",
+        "Ток наибольший, вся энергия в катушке.",
+        "Конденсатор перезаряжен, тока нет.",
+        "Пауза.",
+        "Продолжение.",
+    };
     EXPECT_EQ(heard.Texts().join('\n').toStdString(), expected.join('\n').toStdString());
     ASSERT_EQ(heard.said.size(), 8u);
     // Each quarter is said when the circuit is there: the phase is the clock's, the check the meters'.
@@ -244,11 +244,12 @@ TEST(Accessibility, RSaysEveryReadingWithItsNameAndUnit)
     QTest::keyClick(&l.window, Qt::Key_R);
     QCoreApplication::processEvents();
     ASSERT_EQ(heard.said.size(), 1u);
-    const QRegularExpressionMatch m =
-        QRegularExpression("^Напряжение: (-?\\d+) % от максимума\\. Сила тока: (-?\\d+) % от максимума\\. "
-                           "Время колебания: (\\d+) % периода\\. Электрическая энергия: (\\d+) % от максимума\\. "
-                           "Магнитная энергия: (\\d+) % от максимума\\.$")
-            .match(heard.said[0].text);
+    const QRegularExpressionMatch
+        m = QRegularExpression(
+                "^Напряжение: (-?\\d+) % от максимума\\. Сила тока: (-?\\d+) % от максимума\\. "
+                "Время колебания: (\\d+) % периода\\. Электрическая энергия: (\\d+) % от максимума\\. "
+                "Магнитная энергия: (\\d+) % от максимума\\.$")
+                .match(heard.said[0].text);
     ASSERT_TRUE(m.hasMatch()) << qPrintable(heard.said[0].text);
     // At an eighth of the period: q = Q cos 45°, |I| = I₀ sin 45°, each energy half of the whole.
     EXPECT_NEAR(m.captured(1).toInt(), 71, 2);

@@ -233,9 +233,11 @@ TEST(Lesson, ControlsAreEnabledAsEachStateWants)
     Lesson l;
     app::Form21& w = l.window;
     auto enabled = [&] {
-        return std::vector<bool>{platform::Usable(w.imgOn1),   platform::Usable(w.imgPow0),  platform::Usable(w.imgKey0),
-                                 platform::Usable(w.Command2), platform::Usable(w.Command3), platform::Usable(w.Slider1),
-                                 platform::Usable(w.Slider2),  platform::Usable(w.cmdSbros), platform::Usable(w.Command5)};
+        return std::vector<bool>{platform::Usable(w.imgOn1),   platform::Usable(w.imgPow0),
+                                 platform::Usable(w.imgKey0),  platform::Usable(w.Command2),
+                                 platform::Usable(w.Command3), platform::Usable(w.Slider1),
+                                 platform::Usable(w.Slider2),  platform::Usable(w.cmdSbros),
+                                 platform::Usable(w.Command5)};
     };
     using V = std::vector<bool>;
     EXPECT_EQ(enabled(), (V{true, true, true, true, true, true, true, true, true}));

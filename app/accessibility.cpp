@@ -1,34 +1,11 @@
 // What a screen reader reads of the lesson and how an assistive tool works the switch.
-#include <algorithm>
-#include <cmath>
+#include <array>
 
 #include "app/form21.h"
+#include "app/narration.h"
 #include "platform/accessibility.h"
 
 namespace app {
-
-namespace {
-
-constexpr double kFullDeflectionDegrees = 60;  // a meter's needle at either end of its scale
-constexpr int kFullElectricBarTwips = 2145;    // the electric bar's box as laid out: a full charge
-constexpr int kFullMagneticBarTwips = 2135;    // the magnetic bar at the largest current (5690 − 3555)
-constexpr int kEmptyBarTwips = 15;             // the sliver an empty bar keeps on the screen
-
-int Percent(double fraction) { return static_cast<int>(std::lround(100 * std::clamp(fraction, -1.0, 1.0))); }
-
-platform::Reading Meter(const QString& quantity, double degrees)
-{
-    const int p = Percent(degrees / kFullDeflectionDegrees);
-    return {double(p), -100, 100, QString("%1: %2 % от максимума").arg(quantity).arg(p)};
-}
-
-platform::Reading Bar(const QString& energy, int width, int fullTwips)
-{
-    const int p = width <= kEmptyBarTwips ? 0 : Percent(double(width) / fullTwips);
-    return {double(p), 0, 100, QString("%1: %2 % от максимума").arg(energy).arg(p)};
-}
-
-}  // namespace
 
 void Form21::ExposeToAssistiveTools()
 {
@@ -45,28 +22,41 @@ void Form21::ExposeToAssistiveTools()
     platform::ExposeSwitchPosition(imgKey0, standsAt(SwitchPosition::Raised));
     platform::ExposeSwitchPosition(imgPow0, standsAt(SwitchPosition::Source));
 
-    picvolt->setAccessibleName(
-        "Напряжение");  // the captions over the dials: the hot areas are called after the meters
-    platform::ExposeReading(picvolt, QAccessible::Dial, [this] { return Meter("Напряжение", State().readings.voltmeterDegrees); });
-    picamp->setAccessibleName("Сила тока");
-    platform::ExposeReading(picamp, QAccessible::Dial, [this] { return Meter("Сила тока", State().readings.ammeterDegrees); });
-    picclock->setAccessibleName("Время колебания");
-    platform::ExposeReading(picclock, QAccessible::Dial, [this] {  // AT-SPI knows no clock
-        // The hand turns clockwise, by minus the angle, through one period.
-        const int p = Percent(-State().readings.clockAngle / (2 * physics::kProgramPi));
-        return platform::Reading{double(p), 0, 100, QString("Время колебания: %1 % периода").arg(p)};
-    });
-    Frame2->setAccessibleName("Энергия колебаний");
-    picBenerg->setAccessibleName("Магнитная энергия");
-    platform::ExposeReading(picBenerg, QAccessible::ProgressBar,
-                            [this] { return Bar("Магнитная энергия", State().readings.magneticBarWidth, kFullMagneticBarTwips); });
-    picEenerg->setAccessibleName("Электрическая энергия");
-    platform::ExposeReading(picEenerg, QAccessible::ProgressBar, [this] {
-        return Bar("Электрическая энергия", State().readings.electricBarWidth, kFullElectricBarTwips);
-    });
-    Frame1->setAccessibleName("Панель управления");
-    picGr->setAccessibleName("График напряжения и силы тока");
+    // The readings, each a stop of the Tab order after the panel: its name, then its value
+    // with its unit as the description (never repeating the name: Orca would say it twice).
+    // Their role is none that Orca names: a dial is read as a telephone's, and a progress bar
+    // has its changes said by Orca itself as bare percentages.
+    narration_ = new Narration(this);
+    QWidget* previous = Command5;
+    const std::array<platform::Container*, 5> boxes{picvolt, picamp, picclock, picEenerg, picBenerg};
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        boxes[i]->setAccessibleName(SpokenReadings(State())[i].name);
+        boxes[i]->setFocusPolicy(Qt::TabFocus);
+        platform::ExposeReading(
+            boxes[i], QAccessible::Indicator,
+            [this, i] {
+                const SpokenReading r = SpokenReadings(State())[i];
+                return platform::Reading{double(r.percent), double(r.minimum), 100, r.value};
+            },
+            [this, i] {  // Press: the reading now, with its name
+                const SpokenReading r = SpokenReadings(State())[i];
+                Announce(tr("%1: %2.").arg(r.name, r.value));
+            });
+        setTabOrder(previous, boxes[i]);
+        previous = boxes[i];
+    }
+    Frame2->setAccessibleName(tr("Энергия колебаний"));
+    platform::ExposeMeaning(Slider1, [this] { return FrequencyMeaning(State().settings.frequency); });
+    platform::ExposeMeaning(Slider2, [this] { return ResistanceMeaning(State().settings.resistance); });
+    Frame1->setAccessibleName(tr("Панель управления"));
+    picGr->setAccessibleName(tr("График напряжения и силы тока"));
     new platform::AccessibleAnnouncer(this);
+}
+
+void Form21::Announce(const QString& sentence)
+{
+    if (narration_)
+        narration_->Say(sentence);
 }
 
 }  // namespace app

@@ -13,6 +13,7 @@
 
 #include "app/form21.h"
 #include "app/languages.h"
+#include "app/narration.h"
 #include "app/layout_helpers.h"
 #include "platform/placement.h"
 
@@ -78,7 +79,12 @@ void Form21::BuildClassroomControls()
     // P, and the same key on a Russian layout, where it gives "З".
     pauseAction->setShortcuts({QKeySequence(Qt::Key_P), QKeySequence(Qt::Key_Pause), QKeySequence(QString("З"))});
     pauseAction->setShortcutContext(Qt::WindowShortcut);
-    connect(pauseAction, &QAction::triggered, this, [this] { SetPaused(!Paused()); });
+    connect(pauseAction, &QAction::triggered, this, [this] {
+        const bool was = Paused();
+        SetPaused(!was);
+        if (Paused() != was)
+            narration()->SayPaused(!was);
+    });
     addAction(pauseAction);
 
     // Slower with "-", faster with "+" or "=" (the same key unshifted), on the main keys or the
@@ -170,6 +176,11 @@ void Form21::SetSpeed(lesson::LessonSpeed speed)
     speedMark->setText(SpeedMark(speed));
     speedMark->setAccessibleName(speedMark->text());
     speedMark->setVisible(!Paused() && !speedMark->text().isEmpty());
+    // Said in words: a screen reader reads "×1/10" as a sum.
+    static const char* const kSpoken[] = {
+        QT_TR_NOOP("Замедление в 10 раз"), QT_TR_NOOP("Замедление в 5 раз"), QT_TR_NOOP("Замедление в 2 раза"),
+        QT_TR_NOOP("Обычная скорость"),    QT_TR_NOOP("Ускорение в 2 раза"), QT_TR_NOOP("Ускорение в 5 раз")};
+    Announce(tr(kSpoken[static_cast<int>(speed)]));
 }
 
 void Form21::StepWhilePaused()
@@ -201,6 +212,7 @@ void Form21::contextMenuEvent(QContextMenuEvent* e)
     QMenu menu(this);
     menu.addAction(pauseAction);
     menu.addAction(stepAction);
+    menu.addAction(narration()->readingsAction);
     QMenu* speeds = menu.addMenu(tr("Скорость"));
     speeds->addActions(speedActions->actions());
     QMenu* languages = menu.addMenu(tr("Язык"));

@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "animation/hide_markers.h"
+#include "app/languages.h"
 #include "app/layout_helpers.h"
 #include "fields/coil_field.h"
 #include "platform/accessibility.h"
@@ -46,6 +47,9 @@ void PrepareApplication(QApplication& app)
 
 Form21::Form21(platform::Clock* clock, platform::StepQueue* steps)
 {
+    // Built with the texts as written, which Texts keeps as the sources of every translation.
+    const QString language = CurrentLanguage();
+    UseLanguage("ru");
     platform::InstallAccessibleInterfaces();  // for a window made without PrepareApplication (tests)
     if (!clock) {
         ownClock_ = std::make_unique<platform::SteadyClock>();
@@ -92,6 +96,7 @@ Form21::Form21(platform::Clock* clock, platform::StepQueue* steps)
     StartUp();
     ExposeToAssistiveTools();
     texts_.Capture(this);
+    UseLanguage(language);
     Retranslate();
 }
 

@@ -26,6 +26,8 @@ using lesson::SwitchPosition;
 // Fonts, style and names the whole program shares; called once before the window is made.
 void PrepareApplication(QApplication& app);
 
+class Narration;
+
 class Form21 : public platform::Container {
     Q_OBJECT
 public:
@@ -130,6 +132,11 @@ public:
     QWidget* pauseMark = nullptr;          // "Пауза", large, while paused
     QLabel* speedMark = nullptr;           // "Замедление ×10", "Ускорение ×5"; empty at ×1
 
+    // Says a sentence to a screen reader without moving the focus ("Скорость: ×2."), after
+    // what is being said; sentences given in one moment are said as one.
+    void Announce(const QString& sentence);
+    Narration* narration() const { return narration_; }
+
     // Draws one frame of a run as the lesson gives it (the benchmarks make up their own).
     void DrawFrame(const lesson::Frame& f);
 
@@ -186,6 +193,7 @@ private:
     platform::Clock* clock_;
     platform::StepQueue* steps_;
     platform::ManualDrag* drag_ = nullptr;
+    Narration* narration_ = nullptr;
     bool quit_ = false;            // "Выход": no frame is drawn any more
     double drawnClockAngle_ = 0;   // rad: where the clock's hand was last drawn, to erase it there
 };

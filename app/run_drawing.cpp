@@ -4,6 +4,7 @@
 #include "animation/current_markers.h"
 #include "animation/plates.h"
 #include "app/form21.h"
+#include "app/narration.h"
 #include "fields/coil_field.h"
 #include "instruments/dials.h"
 #include "instruments/graph.h"
@@ -37,6 +38,7 @@ void Form21::ShowFrame()
     if (quit_ || lesson_.Paused() || !lesson_.Advance(LessonTime()))
         return;
     DrawFrame(lesson_.LastFrame());
+    narration_->FrameShown();
     if (lesson_.Running())
         steps_->PostNextFrame([this] { ShowFrame(); });
 }

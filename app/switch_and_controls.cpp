@@ -1,6 +1,7 @@
 // What the switch looks like in each of its positions, and which controls each run state
 // leaves a user.
 #include "app/form21.h"
+#include "app/narration.h"
 
 namespace app {
 
@@ -22,13 +23,16 @@ void Form21::DrawSwitchAt(SwitchPosition position)
         l->SetVisible(raised);
 }
 
+// The switch's positions stay in the Tab order while unavailable: a screen reader reaches them
+// and says "неактивно". The panel's controls are disabled; the narration says which, as a run
+// starts.
 void Form21::EnableControlsFor(RunState runState)
 {
     switch (runState) {
     case RunState::Charging:
         // The source's own contact stays as it is: it is the one just used.
         Command5->setEnabled(false);
-        imgOn1->setEnabled(false);
+        imgOn1->SetAvailable(false);
         Command2->setEnabled(true);
         Command3->setEnabled(true);
         Slider2->SetEnabled(true);
@@ -37,7 +41,7 @@ void Form21::EnableControlsFor(RunState runState)
     case RunState::Oscillating:
         // The resistor cannot be changed under a running oscillation; the frequency can.
         Command5->setEnabled(false);
-        imgPow0->setEnabled(false);
+        imgPow0->SetAvailable(false);
         Command2->setEnabled(false);
         Command3->setEnabled(false);
         Slider2->SetEnabled(false);
@@ -49,13 +53,14 @@ void Form21::EnableControlsFor(RunState runState)
         // "Очистить" comes back only with "Стоп": a run that ended by itself leaves it as it was.
         if (runState == RunState::Stopped)
             Command5->setEnabled(true);
-        imgOn1->setEnabled(true);
-        imgPow0->setEnabled(true);
+        imgOn1->SetAvailable(true);
+        imgPow0->SetAvailable(true);
         Command2->setEnabled(true);
         Command3->setEnabled(true);
         Slider2->SetEnabled(true);
         Slider1->SetEnabled(true);
         cmdSbros->setEnabled(true);
+        narration_->RunEnded();
         break;
     }
 }

@@ -9,6 +9,7 @@
 
 #include "platform/container.h"
 #include "platform/controls.h"
+#include "platform/notification.h"
 
 namespace platform {
 
@@ -20,6 +21,8 @@ class HeadingInterface;
 struct Exposed {
     QAccessible::Role role = QAccessible::NoRole;
     std::function<Reading()> read;
+    std::function<void()> press;
+    std::function<QString()> meaning;
     std::function<bool()> standsHere;
     std::function<QString()> heading;
     std::function<QRect()> headingRect;
@@ -59,6 +62,8 @@ bool InTree(const QWidget* w)
     if (qobject_cast<const HotArea*>(w) || qobject_cast<const QAbstractButton*>(w) ||
         qobject_cast<const QAbstractSlider*>(w))
         return true;
+    if (qobject_cast<const Notification*>(w))
+        return w->isVisible();  // from its first sentence on
     if (qobject_cast<const Container*>(w)) {
         const Exposed* e = Find(w);
         return (e && e->read) || !w->accessibleName().isEmpty();
@@ -129,6 +134,20 @@ public:
             return Gauge() ? static_cast<QAccessibleValueInterface*>(this) : nullptr;
         return QAccessibleWidget::interface_cast(t);
     }
+    QStringList actionNames() const override
+    {
+        const Exposed* e = Gauge();
+        return (e && e->press ? QStringList{pressAction()} : QStringList()) + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& name) override
+    {
+        if (const Exposed* e = Gauge(); e && e->press && name == pressAction())
+            e->press();
+        else
+            QAccessibleWidget::doAction(name);
+    }
+    // No key names: a screen reader would say them, in English.
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
     int childCount() const override { return static_cast<int>(Children().size()); }
     QAccessibleInterface* child(int i) const override
@@ -173,6 +192,12 @@ class HotAreaInterface : public QAccessibleWidget {
 public:
     explicit HotAreaInterface(HotArea* area) : QAccessibleWidget(area) {}
 
+    // Qt would describe it by its tooltip, which repeats the name ("Пуск ", said twice).
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Description ? widget()->accessibleDescription() : QAccessibleWidget::text(t);
+    }
+
     QAccessible::Role role() const override
     {
         if (Position())
@@ -186,26 +211,26 @@ public:
             s.checkable = true;
             s.checked = e->standsHere();
         }
+        // Heard as "неактивно" where the Tab order still reaches it.
+        s.disabled = s.disabled || !Area()->Available();
         return s;
     }
     QStringList actionNames() const override
     {
         QStringList names;
-        if (Area()->Clickable() && Area()->isEnabled())
+        if (Area()->Clickable() && Usable(Area()))
             names << pressAction();
         return names + QAccessibleWidget::actionNames();
     }
     void doAction(const QString& name) override
     {
         if (name == pressAction())
-            Area()->Click();  // refused there while disabled, as a click is
+            Area()->Click();  // refused there while disabled or unavailable, as a click is
         else
             QAccessibleWidget::doAction(name);
     }
-    QStringList keyBindingsForAction(const QString& name) const override
-    {
-        return name == pressAction() ? QStringList{"Space"} : QAccessibleWidget::keyBindingsForAction(name);
-    }
+    // No key names: "where am I" would say them, in English.
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
 private:
     HotArea* Area() const { return static_cast<HotArea*>(widget()); }
@@ -229,7 +254,14 @@ public:
     }
     QString text(QAccessible::Text t) const override
     {
-        return t == QAccessible::Value ? QString::number(Bar()->value()) : QAccessibleWidget::text(t);
+        if (t == QAccessible::Value)
+            return QString::number(Bar()->value());
+        const Exposed* e = Find(widget());
+        if (t == QAccessible::Name && e && e->meaning)
+            return e->meaning();
+        if (t == QAccessible::Description && e && e->meaning)
+            return {};  // not the tooltip: the meaning says enough
+        return QAccessibleWidget::text(t);
     }
     QVariant currentValue() const override { return Bar()->value(); }
     void setCurrentValue(const QVariant& v) override
@@ -264,8 +296,21 @@ private:
     Slider* Bar() const { return static_cast<Slider*>(widget()); }
 };
 
+// Orca 43 speaks an element of this role when it is shown, wherever the focus is: its name is
+// the sentence (notification.h says why nothing else would do).
+class NotificationInterface : public QAccessibleWidget {
+public:
+    explicit NotificationInterface(Notification* n) : QAccessibleWidget(n, QAccessible::Notification) {}
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name ? static_cast<Notification*>(widget())->Sentence() : QString();
+    }
+};
+
 QAccessibleInterface* Factory(const QString& key, QObject* object)
 {
+    if (key == QLatin1String("platform::Notification"))
+        return new NotificationInterface(static_cast<Notification*>(object));
     // Qt asks with each class name from the most derived up: these names are this file's.
     if (key == QLatin1String("platform::HotArea"))
         return new HotAreaInterface(static_cast<HotArea*>(object));
@@ -287,11 +332,22 @@ void InstallAccessibleInterfaces()
     QAccessible::installFactory(Factory);
 }
 
-void ExposeReading(QWidget* box, QAccessible::Role role, std::function<Reading()> read)
+void ExposeReading(QWidget* box, QAccessible::Role role, std::function<Reading()> read, std::function<void()> press)
 {
     Exposed& e = Enter(box);
     e.role = role;
     e.read = std::move(read);
+    e.press = std::move(press);
+}
+
+void ExposeMeaning(QAbstractSlider* slider, std::function<QString()> meaning)
+{
+    Enter(slider).meaning = std::move(meaning);
+    // Orca speaks only the number at a change; the new name is for the next "where am I".
+    QObject::connect(slider, &QAbstractSlider::valueChanged, slider, [slider] {
+        QAccessibleEvent event(slider, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    });
 }
 
 void ExposeSwitchPosition(HotArea* area, std::function<bool()> standsHere)

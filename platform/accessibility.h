@@ -14,6 +14,7 @@
 #include <functional>
 
 class QWidget;
+class QAbstractSlider;
 
 namespace platform {
 
@@ -32,8 +33,15 @@ struct Reading {
 // nothing.
 void InstallAccessibleInterfaces();
 
-// A box showing a reading: an element of the given role whose value is the reading.
-void ExposeReading(QWidget* box, QAccessible::Role role, std::function<Reading()> read);
+// A box showing a reading: an element of the given role whose value is the reading and whose
+// description is the reading's sentence. A focusable box offers the Press action, which
+// calls `press` (for example: say the reading now).
+void ExposeReading(QWidget* box, QAccessible::Role role, std::function<Reading()> read,
+                   std::function<void()> press = {});
+
+// A slider named by what its value means ("Частота колебаний: период 2 с"): the name follows
+// the value, and a screen reader is told when it changes.
+void ExposeMeaning(QAbstractSlider* slider, std::function<QString()> meaning);
 
 // A clickable hot area that is one position of a switch: a radio button, checked where the
 // switch stands, whose Press action is a click (refused, as a click is, while disabled).

@@ -1,5 +1,7 @@
 #include "platform/controls.h"
 
+#include <QAccessible>
+
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <cmath>
@@ -17,9 +19,9 @@ namespace platform {
 
 HotArea::HotArea(QWidget* parent, const QString& tooltip, bool clickable) : QWidget(parent), clickable_(clickable)
 {
+    // The name alone: a description repeating it is said twice by a screen reader.
     setToolTip(tooltip);
     setAccessibleName(tooltip.trimmed());
-    setAccessibleDescription(tooltip);
     setAttribute(Qt::WA_TranslucentBackground, true);
     setAttribute(Qt::WA_NoSystemBackground, true);
     // It paints nothing but its focus mark. Over a wire repainted on every frame, Qt would
@@ -55,7 +57,33 @@ void HotArea::focusOutEvent(QFocusEvent* e)
     setUpdatesEnabled(false);
 }
 
-bool HotArea::event(QEvent* e) { return SwallowTooltipWhileDisabled(this, e) || QWidget::event(e); }
+bool HotArea::event(QEvent* e)
+{
+    if (e->type() == QEvent::ToolTip && !available_) {
+        e->accept();  // as a disabled control: no tooltip, and not the parent's in its place
+        return true;
+    }
+    return SwallowTooltipWhileDisabled(this, e) || QWidget::event(e);
+}
+
+void HotArea::SetAvailable(bool available)
+{
+    if (available == available_)
+        return;
+    available_ = available;
+    if (clickable_)
+        setCursor(available ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    QAccessible::State changed;
+    changed.disabled = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
+}
+
+bool Usable(const QWidget* w)
+{
+    const auto* area = qobject_cast<const HotArea*>(w);
+    return w->isEnabled() && (!area || area->Available());
+}
 
 void HotArea::mousePressEvent(QMouseEvent* e)
 {
@@ -75,12 +103,12 @@ void HotArea::mouseReleaseEvent(QMouseEvent* e)
     const bool click = pressed_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
     pressed_ = false;
     if (click)
-        emit clicked();
+        Click();
 }
 
 void HotArea::Click()
 {
-    if (isEnabled() && clickable_)
+    if (isEnabled() && available_ && clickable_)
         emit clicked();
 }
 
@@ -113,7 +141,6 @@ PictureButton::PictureButton(QWidget* parent, const QString& tooltip, std::funct
 {
     setToolTip(tooltip);
     setAccessibleName(tooltip.trimmed());
-    setAccessibleDescription(tooltip);
 }
 
 void PictureButton::PaintInside(QPainter& p)

@@ -17,13 +17,17 @@ namespace platform {
 // A transparent rectangle that shows a tooltip and, when clickable, a hand cursor and takes
 // left clicks, or Space and Enter when it has the keyboard focus (a dotted frame marks it
 // after keyboard use, focus_mark.h). A disabled hot area shows no tooltip and takes no click
-// and no focus.
+// and no focus. An unavailable one takes no click either and shows no tooltip, but keeps its
+// place in the Tab order, so that a screen reader reaches it and says it is unavailable
+// (a disabled widget would drop out of the Tab order without a word).
 class HotArea : public QWidget {
     Q_OBJECT
 public:
     HotArea(QWidget* parent, const QString& tooltip, bool clickable);
-    void Click();  // as a left click would, if enabled
+    void Click();  // as a left click would, if enabled and available
     bool Clickable() const { return clickable_; }
+    void SetAvailable(bool available);
+    bool Available() const { return available_; }
 signals:
     void clicked();
 
@@ -38,8 +42,12 @@ protected:
 
 private:
     bool clickable_;
+    bool available_ = true;
     bool pressed_ = false;
 };
+
+// Whether a user can work the control now: enabled, and available where that applies.
+bool Usable(const QWidget* w);
 
 // A push button that Return and keypad Enter press as Space does, whose focus is marked
 // after keyboard use, and that shows no tooltip while disabled.

@@ -56,6 +56,21 @@ WALKS = {
         ("key", "Tab"),
         ("key", "Tab"),
         ("wait", "2"),
+        # Then what issue 27 added: a slider's meaning, the readings (R), a pause (P) and
+        # back, the readings by Tab, and a switch position unavailable while oscillating.
+        ("tab_to", "Частота колебаний: период 2 с"),
+        ("key", "Right"),
+        ("key", "r"),
+        ("wait", "4"),
+        ("key", "p"),
+        ("wait", "2"),
+        ("key", "p"),
+        ("tab_to", "Напряжение"),
+        ("key", "Tab"),
+        ("key", "KP_Enter"),
+        ("back_to", "Зарядить конденсатор"),
+        ("key", "space"),
+        ("wait", "3"),
     ],
     # Only what Orca says as the window opens, and the first Tab.
     "start": [("key", "Tab")],

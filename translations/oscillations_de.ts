@@ -163,5 +163,117 @@
         <source>Выход</source>
         <translation>Ende</translation>
     </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>Энергия колебаний</source>
+        <translation>Schwingungsenergie</translation>
+    </message>
+    <message>
+        <source>Замедление в 10 раз</source>
+        <translation>Zehnfach verlangsamt</translation>
+    </message>
+    <message>
+        <source>Замедление в 5 раз</source>
+        <translation>Fünffach verlangsamt</translation>
+    </message>
+    <message>
+        <source>Замедление в 2 раза</source>
+        <translation>Zweifach verlangsamt</translation>
+    </message>
+    <message>
+        <source>Обычная скорость</source>
+        <translation>Normale Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Ускорение в 2 раза</source>
+        <translation>Zweifach beschleunigt</translation>
+    </message>
+    <message>
+        <source>Ускорение в 5 раз</source>
+        <translation>Fünffach beschleunigt</translation>
+    </message>
+    <message>
+        <source>%1 % от максимума</source>
+        <translation>%1 % des Maximums</translation>
+    </message>
+    <message>
+        <source>Вся энергия в конденсаторе, тока нет.</source>
+        <translation>Die ganze Energie ist im Kondensator, kein Strom.</translation>
+    </message>
+    <message>
+        <source>Ток наибольший, вся энергия в катушке.</source>
+        <translation>Der Strom ist am größten, die ganze Energie ist in der Spule.</translation>
+    </message>
+    <message>
+        <source>Конденсатор перезаряжен, тока нет.</source>
+        <translation>Der Kondensator ist umgeladen, kein Strom.</translation>
+    </message>
+    <message>
+        <source>Ток наибольший, в обратную сторону.</source>
+        <translation>Der Strom ist am größten, in Gegenrichtung.</translation>
+    </message>
+    <message>
+        <source>Напряжение</source>
+        <translation>Spannung</translation>
+    </message>
+    <message>
+        <source>%1 % периода</source>
+        <translation>%1 % der Periode</translation>
+    </message>
+    <message>
+        <source>Электрическая энергия</source>
+        <translation>Elektrische Energie</translation>
+    </message>
+    <message>
+        <source>Магнитная энергия</source>
+        <translation>Magnetische Energie</translation>
+    </message>
+    <message>
+        <source>Частота колебаний: период %1 с</source>
+        <translation>Schwingungsfrequenz: Periodendauer %1 s</translation>
+    </message>
+    <message>
+        <source>Активное сопротивление: %1 из 5</source>
+        <translation>Ohmscher Widerstand: %1 von 5</translation>
+    </message>
+    <message>
+        <source>Панель управления</source>
+        <translation>Bedienfeld</translation>
+    </message>
+    <message>
+        <source>График напряжения и силы тока</source>
+        <translation>Diagramm von Spannung und Stromstärke</translation>
+    </message>
+    <message>
+        <source>Показания</source>
+        <translation>Messwerte</translation>
+    </message>
+    <message>
+        <source>Пауза.</source>
+        <translation>Pause.</translation>
+    </message>
+    <message>
+        <source>Продолжение.</source>
+        <translation>Es geht weiter.</translation>
+    </message>
+    <message>
+        <source>Зарядка конденсатора началась. До остановки нет сброса.</source>
+        <translation>Der Kondensator wird geladen. Bis zum Stopp kein Zurücksetzen.</translation>
+    </message>
+    <message>
+        <source>Конденсатор заряжен.</source>
+        <translation>Der Kondensator ist geladen.</translation>
+    </message>
+    <message>
+        <source>Колебания начались. До остановки нет зарядки, сброса и сопротивления.</source>
+        <translation>Die Schwingungen haben begonnen. Bis zum Stopp kein Laden, kein Zurücksetzen und kein Widerstand.</translation>
+    </message>
+    <message>
+        <source>Колебания закончились: время опыта истекло.</source>
+        <translation>Die Schwingungen sind beendet: Die Versuchszeit ist abgelaufen.</translation>
+    </message>
 </context>
 </TS>

@@ -163,5 +163,117 @@
         <source>Выход</source>
         <translation>Exit</translation>
     </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>Энергия колебаний</source>
+        <translation>Oscillation energy</translation>
+    </message>
+    <message>
+        <source>Замедление в 10 раз</source>
+        <translation>Slowed down ten times</translation>
+    </message>
+    <message>
+        <source>Замедление в 5 раз</source>
+        <translation>Slowed down five times</translation>
+    </message>
+    <message>
+        <source>Замедление в 2 раза</source>
+        <translation>Slowed down twice</translation>
+    </message>
+    <message>
+        <source>Обычная скорость</source>
+        <translation>Normal speed</translation>
+    </message>
+    <message>
+        <source>Ускорение в 2 раза</source>
+        <translation>Sped up twice</translation>
+    </message>
+    <message>
+        <source>Ускорение в 5 раз</source>
+        <translation>Sped up five times</translation>
+    </message>
+    <message>
+        <source>%1 % от максимума</source>
+        <translation>%1 % of maximum</translation>
+    </message>
+    <message>
+        <source>Вся энергия в конденсаторе, тока нет.</source>
+        <translation>All the energy is in the capacitor, no current.</translation>
+    </message>
+    <message>
+        <source>Ток наибольший, вся энергия в катушке.</source>
+        <translation>The current is greatest, all the energy is in the coil.</translation>
+    </message>
+    <message>
+        <source>Конденсатор перезаряжен, тока нет.</source>
+        <translation>The capacitor is charged the other way round, no current.</translation>
+    </message>
+    <message>
+        <source>Ток наибольший, в обратную сторону.</source>
+        <translation>The current is greatest, the other way round.</translation>
+    </message>
+    <message>
+        <source>Напряжение</source>
+        <translation>Voltage</translation>
+    </message>
+    <message>
+        <source>%1 % периода</source>
+        <translation>%1 % of the period</translation>
+    </message>
+    <message>
+        <source>Электрическая энергия</source>
+        <translation>Electric energy</translation>
+    </message>
+    <message>
+        <source>Магнитная энергия</source>
+        <translation>Magnetic energy</translation>
+    </message>
+    <message>
+        <source>Частота колебаний: период %1 с</source>
+        <translation>Oscillation frequency: period %1 s</translation>
+    </message>
+    <message>
+        <source>Активное сопротивление: %1 из 5</source>
+        <translation>Resistance: %1 of 5</translation>
+    </message>
+    <message>
+        <source>Панель управления</source>
+        <translation>Control panel</translation>
+    </message>
+    <message>
+        <source>График напряжения и силы тока</source>
+        <translation>Graph of voltage and current</translation>
+    </message>
+    <message>
+        <source>Показания</source>
+        <translation>Readings</translation>
+    </message>
+    <message>
+        <source>Пауза.</source>
+        <translation>Paused.</translation>
+    </message>
+    <message>
+        <source>Продолжение.</source>
+        <translation>Resumed.</translation>
+    </message>
+    <message>
+        <source>Зарядка конденсатора началась. До остановки нет сброса.</source>
+        <translation>The capacitor is charging. No reset until the stop.</translation>
+    </message>
+    <message>
+        <source>Конденсатор заряжен.</source>
+        <translation>The capacitor is charged.</translation>
+    </message>
+    <message>
+        <source>Колебания начались. До остановки нет зарядки, сброса и сопротивления.</source>
+        <translation>The oscillations have started. No charging, reset or resistance until the stop.</translation>
+    </message>
+    <message>
+        <source>Колебания закончились: время опыта истекло.</source>
+        <translation>The oscillations have ended: the experiment&apos;s time is up.</translation>
+    </message>
 </context>
 </TS>

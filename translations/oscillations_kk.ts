@@ -163,5 +163,117 @@
         <source>Выход</source>
         <translation>Шығу</translation>
     </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>Энергия колебаний</source>
+        <translation>Тербеліс энергиясы</translation>
+    </message>
+    <message>
+        <source>Замедление в 10 раз</source>
+        <translation>10 есе баяулату</translation>
+    </message>
+    <message>
+        <source>Замедление в 5 раз</source>
+        <translation>5 есе баяулату</translation>
+    </message>
+    <message>
+        <source>Замедление в 2 раза</source>
+        <translation>2 есе баяулату</translation>
+    </message>
+    <message>
+        <source>Обычная скорость</source>
+        <translation>Қалыпты жылдамдық</translation>
+    </message>
+    <message>
+        <source>Ускорение в 2 раза</source>
+        <translation>2 есе жеделдету</translation>
+    </message>
+    <message>
+        <source>Ускорение в 5 раз</source>
+        <translation>5 есе жеделдету</translation>
+    </message>
+    <message>
+        <source>%1 % от максимума</source>
+        <translation>максимумның %1 %-ы</translation>
+    </message>
+    <message>
+        <source>Вся энергия в конденсаторе, тока нет.</source>
+        <translation>Барлық энергия конденсаторда, ток жоқ.</translation>
+    </message>
+    <message>
+        <source>Ток наибольший, вся энергия в катушке.</source>
+        <translation>Ток ең үлкен, барлық энергия катушкада.</translation>
+    </message>
+    <message>
+        <source>Конденсатор перезаряжен, тока нет.</source>
+        <translation>Конденсатор қайта зарядталды, ток жоқ.</translation>
+    </message>
+    <message>
+        <source>Ток наибольший, в обратную сторону.</source>
+        <translation>Ток ең үлкен, кері бағытта.</translation>
+    </message>
+    <message>
+        <source>Напряжение</source>
+        <translation>Кернеу</translation>
+    </message>
+    <message>
+        <source>%1 % периода</source>
+        <translation>периодтың %1 %-ы</translation>
+    </message>
+    <message>
+        <source>Электрическая энергия</source>
+        <translation>Электр өрісінің энергиясы</translation>
+    </message>
+    <message>
+        <source>Магнитная энергия</source>
+        <translation>Магнит өрісінің энергиясы</translation>
+    </message>
+    <message>
+        <source>Частота колебаний: период %1 с</source>
+        <translation>Тербеліс жиілігі: периоды %1 с</translation>
+    </message>
+    <message>
+        <source>Активное сопротивление: %1 из 5</source>
+        <translation>Активті кедергі: 5-тен %1</translation>
+    </message>
+    <message>
+        <source>Панель управления</source>
+        <translation>Басқару панелі</translation>
+    </message>
+    <message>
+        <source>График напряжения и силы тока</source>
+        <translation>Кернеу мен ток күшінің графигі</translation>
+    </message>
+    <message>
+        <source>Показания</source>
+        <translation>Мәндер</translation>
+    </message>
+    <message>
+        <source>Пауза.</source>
+        <translation>Үзіліс.</translation>
+    </message>
+    <message>
+        <source>Продолжение.</source>
+        <translation>Жалғасы.</translation>
+    </message>
+    <message>
+        <source>Зарядка конденсатора началась. До остановки нет сброса.</source>
+        <translation>Конденсатор зарядтала бастады. Тоқтатқанға дейін қалпына келтіру жоқ.</translation>
+    </message>
+    <message>
+        <source>Конденсатор заряжен.</source>
+        <translation>Конденсатор зарядталды.</translation>
+    </message>
+    <message>
+        <source>Колебания начались. До остановки нет зарядки, сброса и сопротивления.</source>
+        <translation>Тербелістер басталды. Тоқтатқанға дейін зарядтау, қалпына келтіру және кедергі жоқ.</translation>
+    </message>
+    <message>
+        <source>Колебания закончились: время опыта истекло.</source>
+        <translation>Тербелістер аяқталды: тәжірибе уақыты бітті.</translation>
+    </message>
 </context>
 </TS>

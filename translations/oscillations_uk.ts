@@ -163,5 +163,117 @@
         <source>Выход</source>
         <translation>Вихід</translation>
     </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>Энергия колебаний</source>
+        <translation>Енергія коливань</translation>
+    </message>
+    <message>
+        <source>Замедление в 10 раз</source>
+        <translation>Уповільнення в 10 разів</translation>
+    </message>
+    <message>
+        <source>Замедление в 5 раз</source>
+        <translation>Уповільнення в 5 разів</translation>
+    </message>
+    <message>
+        <source>Замедление в 2 раза</source>
+        <translation>Уповільнення в 2 рази</translation>
+    </message>
+    <message>
+        <source>Обычная скорость</source>
+        <translation>Звичайна швидкість</translation>
+    </message>
+    <message>
+        <source>Ускорение в 2 раза</source>
+        <translation>Прискорення в 2 рази</translation>
+    </message>
+    <message>
+        <source>Ускорение в 5 раз</source>
+        <translation>Прискорення в 5 разів</translation>
+    </message>
+    <message>
+        <source>%1 % от максимума</source>
+        <translation>%1 % від максимуму</translation>
+    </message>
+    <message>
+        <source>Вся энергия в конденсаторе, тока нет.</source>
+        <translation>Уся енергія в конденсаторі, струму немає.</translation>
+    </message>
+    <message>
+        <source>Ток наибольший, вся энергия в катушке.</source>
+        <translation>Струм найбільший, уся енергія в котушці.</translation>
+    </message>
+    <message>
+        <source>Конденсатор перезаряжен, тока нет.</source>
+        <translation>Конденсатор перезаряджений, струму немає.</translation>
+    </message>
+    <message>
+        <source>Ток наибольший, в обратную сторону.</source>
+        <translation>Струм найбільший, у зворотний бік.</translation>
+    </message>
+    <message>
+        <source>Напряжение</source>
+        <translation>Напруга</translation>
+    </message>
+    <message>
+        <source>%1 % периода</source>
+        <translation>%1 % періоду</translation>
+    </message>
+    <message>
+        <source>Электрическая энергия</source>
+        <translation>Електрична енергія</translation>
+    </message>
+    <message>
+        <source>Магнитная энергия</source>
+        <translation>Магнітна енергія</translation>
+    </message>
+    <message>
+        <source>Частота колебаний: период %1 с</source>
+        <translation>Частота коливань: період %1 с</translation>
+    </message>
+    <message>
+        <source>Активное сопротивление: %1 из 5</source>
+        <translation>Активний опір: %1 з 5</translation>
+    </message>
+    <message>
+        <source>Панель управления</source>
+        <translation>Панель керування</translation>
+    </message>
+    <message>
+        <source>График напряжения и силы тока</source>
+        <translation>Графік напруги і сили струму</translation>
+    </message>
+    <message>
+        <source>Показания</source>
+        <translation>Показання</translation>
+    </message>
+    <message>
+        <source>Пауза.</source>
+        <translation>Пауза.</translation>
+    </message>
+    <message>
+        <source>Продолжение.</source>
+        <translation>Продовження.</translation>
+    </message>
+    <message>
+        <source>Зарядка конденсатора началась. До остановки нет сброса.</source>
+        <translation>Заряджання конденсатора почалося. До зупинки скидання немає.</translation>
+    </message>
+    <message>
+        <source>Конденсатор заряжен.</source>
+        <translation>Конденсатор заряджено.</translation>
+    </message>
+    <message>
+        <source>Колебания начались. До остановки нет зарядки, сброса и сопротивления.</source>
+        <translation>Коливання почалися. До зупинки немає заряджання, скидання й опору.</translation>
+    </message>
+    <message>
+        <source>Колебания закончились: время опыта истекло.</source>
+        <translation>Коливання закінчилися: час досліду минув.</translation>
+    </message>
 </context>
 </TS>

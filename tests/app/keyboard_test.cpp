@@ -74,8 +74,8 @@ TEST(Keyboard, SpaceAndEnterWorkTheSwitchOnlyWhereAClickWould)
     EXPECT_EQ(w.State().runState, app::RunState::Oscillating);
     Press(w.imgKey0, Qt::Key_A);  // other keys do nothing
     EXPECT_EQ(w.State().runState, app::RunState::Oscillating);
-    EXPECT_FALSE(w.imgPow0->isEnabled());
-    EXPECT_EQ(w.imgPow0->focusPolicy(), Qt::StrongFocus);  // a disabled widget takes no focus all the same
+    EXPECT_FALSE(platform::Usable(w.imgPow0));
+    EXPECT_EQ(w.imgPow0->focusPolicy(), Qt::StrongFocus);  // unavailable, it keeps its place in the Tab order
 }
 
 TEST(Keyboard, ReturnAndKeypadEnterPressTheFocusedPushButton)
@@ -149,8 +149,9 @@ TEST(Keyboard, ADisabledControlShowsNoTooltip)
     EXPECT_TRUE(showsTooltip(w.Slider2));
     w.imgOn1->Click();  // an oscillation disables the resistor's buttons and slider, and "Сброс"
     l.Step();
-    for (QWidget* disabled : std::vector<QWidget*>{w.Command2, w.Command3, w.Slider2, w.cmdSbros, w.Command5}) {
-        ASSERT_FALSE(disabled->isEnabled());
+    for (QWidget* disabled :
+         std::vector<QWidget*>{w.Command2, w.Command3, w.Slider2, w.cmdSbros, w.Command5, w.imgPow0}) {
+        ASSERT_FALSE(platform::Usable(disabled));
         EXPECT_FALSE(showsTooltip(disabled)) << qPrintable(disabled->accessibleName());
     }
     EXPECT_TRUE(showsTooltip(w.Slider1));

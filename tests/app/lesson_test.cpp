@@ -142,7 +142,7 @@ TEST(Lesson, DampedOscillationGlowsAndEndsByItselfAfter300Seconds)
     l.Step();
     EXPECT_FALSE(l.window.LoopActive());
     EXPECT_FALSE(l.window.Command5->isEnabled()) << "only Стоп enables it again";
-    EXPECT_TRUE(l.window.imgPow0->isEnabled());
+    EXPECT_TRUE(platform::Usable(l.window.imgPow0));
     EXPECT_EQ(l.window.Picture2->BackColor(), QColor(255, 255, 255));
 }
 
@@ -233,9 +233,11 @@ TEST(Lesson, ControlsAreEnabledAsEachStateWants)
     Lesson l;
     app::Form21& w = l.window;
     auto enabled = [&] {
-        return std::vector<bool>{w.imgOn1->isEnabled(),   w.imgPow0->isEnabled(),  w.imgKey0->isEnabled(),
-                                 w.Command2->isEnabled(), w.Command3->isEnabled(), w.Slider1->isEnabled(),
-                                 w.Slider2->isEnabled(),  w.cmdSbros->isEnabled(), w.Command5->isEnabled()};
+        return std::vector<bool>{platform::Usable(w.imgOn1),   platform::Usable(w.imgPow0),
+                                 platform::Usable(w.imgKey0),  platform::Usable(w.Command2),
+                                 platform::Usable(w.Command3), platform::Usable(w.Slider1),
+                                 platform::Usable(w.Slider2),  platform::Usable(w.cmdSbros),
+                                 platform::Usable(w.Command5)};
     };
     using V = std::vector<bool>;
     EXPECT_EQ(enabled(), (V{true, true, true, true, true, true, true, true, true}));

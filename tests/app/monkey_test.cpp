@@ -385,7 +385,7 @@ void Monkey::Step(double dt)
 void Monkey::ClickSwitch(platform::HotArea* area, const char* name)
 {
     app::Form21& w = W();
-    const bool taken = area->isEnabled();
+    const bool taken = platform::Usable(area);
     const std::string before = RunText(w.State().runState);
     // The charge a new run takes over: what the charging reached, or what the oscillation left.
     const bool swappedBefore = w.State().platesSwapped;
@@ -644,7 +644,7 @@ void Monkey::CheckEnabledControls()
     app::Form21& w = W();
     const std::string rs = RunText(w.State().runState);
     auto is = [](QWidget* c, bool enabled, const std::string& what) {
-        return std::make_pair(c->isEnabled() == enabled, what + (enabled ? " is disabled" : " is enabled"));
+        return std::make_pair(platform::Usable(c) == enabled, what + (enabled ? " is disabled" : " is enabled"));
     };
     std::vector<std::pair<bool, std::string>> rows{
         is(w.imgKey0, true, "imgKey(0)"),

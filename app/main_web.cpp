@@ -7,13 +7,15 @@
 //    scales its scene as a resized window does;
 //  - "Во весь экран" asks the browser for its own full screen, and leaving the browser's full
 //    screen (Esc) gives the window back its ordinary size and its menu entry;
-//  - "Выход" cannot close the tab: the program ends and the page says the lesson is over.
+//  - "Выход" cannot close the tab: the program ends and the page says the lesson is over;
+//  - the context menu opens after the right press, not during it (see PageBridge).
 // Nothing Linux-only (the display probe, signals) is built here.
 #include <emscripten.h>
 #include <emscripten/html5.h>
 #include <emscripten/val.h>
 
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QApplication>
 #include <QDir>
 #include <QEvent>
@@ -63,6 +65,17 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override
     {
+        // Qt's page closes every popup after a right press that no widget accepted, which is
+        // the menu that press has just opened: the menu opens once the press is over.
+        if (watched == window_ && e->type() == QEvent::ContextMenu && e != reposted_) {
+            auto* menu = static_cast<QContextMenuEvent*>(e);
+            if (menu->reason() == QContextMenuEvent::Mouse) {
+                reposted_ = new QContextMenuEvent(QContextMenuEvent::Mouse, window_->mapFromGlobal(menu->globalPos()),
+                                                  menu->globalPos(), menu->modifiers());
+                QCoreApplication::postEvent(window_, reposted_);
+                return true;
+            }
+        }
         if (watched == window_ && e->type() == QEvent::WindowStateChange) {
             if (window_->isFullScreen()) {
                 // A click or a key is what the browser wants before it lets the page go full screen.
@@ -89,16 +102,17 @@ private:
     }
 
     QWidget* window_;
+    QEvent* reposted_ = nullptr;  // the menu's event, posted to come after the press
 };
 
 // After "Выход": the page shows that the lesson is over (packaging/web/shell.html), and the
-// program, whose loops have stopped, ends.
+// program, whose loops have stopped, ends once the click that asked for it has been handled.
 void EndLesson()
 {
     const val over = val::global("window")["oscillationsLessonOver"];
     if (!over.isUndefined())
         over();
-    emscripten_force_exit(0);
+    emscripten_async_call([](void*) { emscripten_force_exit(0); }, nullptr, 0);
 }
 
 }  // namespace
@@ -113,7 +127,7 @@ int main(int argc, char** argv)
     auto* window = new app::Form21;
     QObject::connect(window, &app::Form21::quitRequested, window, [window] {
         window->hide();
-        QTimer::singleShot(0, [] { EndLesson(); });
+        EndLesson();
     });
     new PageBridge(window);
     window->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);

@@ -9,12 +9,13 @@
 #  - pauses with P (the red "Пауза", nothing moves), opens the program's own context menu (the
 #    browser's is kept off), goes full screen from it and leaves with Esc, resumes;
 #  - "Выход": the page says the lesson is over; no errors in the browser's console.
-# Then the file itself is opened as file:// (no server), as from a USB stick, and painted.
+# Then the file itself is opened as file:// (no server), as from a USB stick, in Chromium and in
+# Firefox ESR (packaging/web/firefox_file.py): painted, and it charges.
 # Pictures go to build-web/test/. Nothing is downloaded: the browser is Debian's.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 source scripts/common.sh
-OSC_PACKAGES+=(chromium chromium-driver python3-selenium python3-pil xvfb)
+OSC_PACKAGES+=(chromium chromium-driver python3-selenium python3-pil xvfb firefox-esr)
 osc_install_missing
 
 page=build-web/oscillations-web
@@ -34,4 +35,6 @@ QT_QPA_PLATFORM=offscreen "$linux/app/oscillations" --headless --screenshots "$o
 status=0
 /usr/bin/python3 packaging/web/drive.py "$page" "$out/native" "$out/shots" "$@" || status=$?
 /usr/bin/python3 packaging/web/drive.py --file "$page" "$out/native" "$out/file" || status=$?
+/usr/bin/python3 packaging/web/firefox_file.py "$page" "$out/native" "$out/firefox-file" || status=$?
+[ "$status" = 0 ] && echo "== All passed; pictures in $out" || echo "== Some checks failed; pictures in $out"
 exit $status

@@ -3,10 +3,8 @@
 // What differs from the desktop, and only here:
 //  - the browser has no system fonts to give: the Liberation faces the Linux program draws with
 //    are inside the program (a Qt resource, see app/web.cmake);
-//  - the window has no frame and fills the page, as a maximised window fills a screen, and
-//    scales its scene as a resized window does;
-//  - "Во весь экран" asks the browser for its own full screen, and leaving the browser's full
-//    screen (Esc) gives the window back its ordinary size and its menu entry;
+//  - the window has no frame and fills the page, and scales its scene as a resized window does;
+//  - "Во весь экран" and Esc are the browser's own full screen (see PageBridge);
 //  - "Выход" cannot close the tab: the program ends and the page says the lesson is over;
 //  - the context menu opens after the right press, not during it (see PageBridge).
 // Nothing Linux-only (the display probe, signals) is built here.
@@ -20,7 +18,6 @@
 #include <QDir>
 #include <QEvent>
 #include <QFontDatabase>
-#include <QTimer>
 #include <cstdio>
 
 #include "app/form21.h"
@@ -43,21 +40,45 @@ bool BrowserFullScreen()
     return !element.isNull() && !element.isUndefined();
 }
 
-// The window's own action for Esc: it leaves the full screen and names the menu entry again.
-void TriggerEscapeAction(QWidget* window)
+// The window's action with that key among its shortcuts, if it has one.
+QAction* ActionWithKey(QWidget* window, Qt::Key key)
 {
     for (QAction* a : window->actions())
-        if (a->shortcuts().contains(QKeySequence(Qt::Key_Escape))) {
-            a->trigger();
-            return;
-        }
+        if (a->shortcuts().contains(QKeySequence(key)))
+            return a;
+    return nullptr;
 }
 
-// Follows the window's full screen with the browser's, and the other way round.
+// The page and the window. Qt's page draws a frame around every window that is not full screen,
+// anew at every frame (a picture of the whole window, uploaded to WebGL): that alone took more
+// than the lesson. So the window stays full screen in Qt's sense, that is, it fills the page,
+// and the program's "Во весь экран" (its F11 action) and its Esc action are the browser's full
+// screen instead of the window's.
 class PageBridge : public QObject {
 public:
-    explicit PageBridge(QWidget* window) : QObject(window), window_(window)
+    explicit PageBridge(QWidget* window)
+        : QObject(window), window_(window), fullScreen_(ActionWithKey(window, Qt::Key_F11)),
+          leave_(ActionWithKey(window, Qt::Key_Escape))
     {
+        if (fullScreen_) {
+            enterText_ = fullScreen_->text();
+            fullScreen_->disconnect(SIGNAL(triggered(bool)));
+            // A click or a key is what the browser wants before it lets the page go full screen,
+            // and the action is triggered while the browser still handles it.
+            connect(fullScreen_, &QAction::triggered, this, [] {
+                if (BrowserFullScreen())
+                    val::global("document").call<void>("exitFullscreen");
+                else
+                    val::global("document")["documentElement"].call<void>("requestFullscreen");
+            });
+        }
+        if (leave_) {
+            leave_->disconnect(SIGNAL(triggered(bool)));
+            connect(leave_, &QAction::triggered, this, [] {
+                if (BrowserFullScreen())
+                    val::global("document").call<void>("exitFullscreen");
+            });
+        }
         window->installEventFilter(this);
         emscripten_set_fullscreenchange_callback(EMSCRIPTEN_EVENT_TARGET_DOCUMENT, this, false, &FullScreenChanged);
     }
@@ -76,32 +97,23 @@ protected:
                 return true;
             }
         }
-        if (watched == window_ && e->type() == QEvent::WindowStateChange) {
-            if (window_->isFullScreen()) {
-                // A click or a key is what the browser wants before it lets the page go full screen.
-                if (!BrowserFullScreen())
-                    val::global("document")["documentElement"].call<void>("requestFullscreen");
-            } else {
-                if (BrowserFullScreen())
-                    val::global("document").call<void>("exitFullscreen");
-                // Out of full screen the window is the whole page again, not its natural size.
-                if (!window_->isMaximized())
-                    QTimer::singleShot(0, window_, [w = window_] { w->showMaximized(); });
-            }
-        }
         return QObject::eventFilter(watched, e);
     }
 
 private:
+    // The menu's entry says what it will do, as on the desktop (the browser's Esc or F11 too).
     static EM_BOOL FullScreenChanged(int, const EmscriptenFullscreenChangeEvent* e, void* self)
     {
-        QWidget* window = static_cast<PageBridge*>(self)->window_;
-        if (!e->isFullscreen && window->isFullScreen())
-            TriggerEscapeAction(window);
+        auto* bridge = static_cast<PageBridge*>(self);
+        if (bridge->fullScreen_)
+            bridge->fullScreen_->setText(e->isFullscreen ? QStringLiteral("Обычное окно") : bridge->enterText_);
         return EM_FALSE;
     }
 
     QWidget* window_;
+    QAction* fullScreen_;
+    QAction* leave_;
+    QString enterText_;
     QEvent* reposted_ = nullptr;  // the menu's event, posted to come after the press
 };
 
@@ -131,6 +143,6 @@ int main(int argc, char** argv)
     });
     new PageBridge(window);
     window->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-    window->showMaximized();
+    window->showFullScreen();  // the whole page, and so no frame (see PageBridge)
     return app.exec();
 }

@@ -13,8 +13,8 @@
 #include <emscripten/val.h>
 
 #include <QAction>
-#include <QContextMenuEvent>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QEvent>
 #include <QFontDatabase>

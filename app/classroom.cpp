@@ -207,20 +207,23 @@ void Form21::SetFullScreen(bool on)
 void Form21::contextMenuEvent(QContextMenuEvent* e)
 {
     // At rest there is nothing to pause: the entry is greyed in the menu, the keys do nothing.
+    // The menu opens without a loop of its own (which the browser's build cannot run): the keys
+    // get their entry back as it closes, before the chosen entry is triggered.
     pauseAction->setEnabled(LoopActive());
     stepAction->setEnabled(LoopActive() && Paused());
-    QMenu menu(this);
-    menu.addAction(pauseAction);
-    menu.addAction(stepAction);
-    menu.addAction(narration()->readingsAction);
-    QMenu* speeds = menu.addMenu(tr("Скорость"));
-    speeds->addActions(speedActions->actions());
-    QMenu* languages = menu.addMenu(tr("Язык"));
-    languages->addActions(languageActions->actions());
-    menu.addAction(fullScreenAction);
-    menu.exec(e->globalPos());
-    pauseAction->setEnabled(true);
-    stepAction->setEnabled(true);
+    auto* menu = new QMenu(this);
+    menu->addAction(pauseAction);
+    menu->addAction(stepAction);
+    menu->addAction(narration()->readingsAction);
+    menu->addMenu(tr("Скорость"))->addActions(speedActions->actions());
+    menu->addMenu(tr("Язык"))->addActions(languageActions->actions());
+    menu->addAction(fullScreenAction);
+    connect(menu, &QMenu::aboutToHide, this, [this, menu] {
+        pauseAction->setEnabled(true);
+        stepAction->setEnabled(true);
+        menu->deleteLater();
+    });
+    menu->popup(e->globalPos());
 }
 
 }  // namespace app

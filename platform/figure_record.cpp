@@ -1,7 +1,7 @@
 #include "platform/figure_record.h"
 
-#include <bit>
 #include <cstdint>
+#include <cstring>
 
 namespace platform {
 
@@ -9,7 +9,12 @@ std::size_t FigureRecord::KeyHash::operator()(const Key& k) const
 {
     std::uint64_t h = static_cast<std::uint64_t>(k.kind) + 0x9e3779b97f4a7c15ULL;
     for (double v : k.g) {
-        h ^= std::bit_cast<std::uint64_t>(v + 0.0);  // +0.0 folds -0.0 into 0.0, as == does
+        // +0.0 folds -0.0 into 0.0, as == does. memcpy, not std::bit_cast: the browser's build
+        // compiles against emscripten's older libc++, which lacks it.
+        const double folded = v + 0.0;
+        std::uint64_t bits;
+        std::memcpy(&bits, &folded, sizeof bits);
+        h ^= bits;
         h *= 0x100000001b3ULL;
         h ^= h >> 29;
     }

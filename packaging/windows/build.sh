@@ -12,6 +12,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 source scripts/common.sh
+source packaging/qt_source.sh
 
 OSC_PACKAGES+=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
                binutils-mingw-w64-x86-64 ninja-build dpkg-dev xz-utils zip)
@@ -46,45 +47,12 @@ key=$({ echo "$qt_version"; echo "$compiler_version"; cat "$toolchain_source"; p
       sha256sum | cut -c1-16)
 qt=$cache/qt-windows-$key
 
-# apt-get with its own source list, lists and cache, so the system's configuration stays as it is.
-fetch_qt_source() {
-    local apt=$cache/apt
-    mkdir -p "$apt/lists/partial" "$apt/cache/archives/partial" "$cache/src"
-    local mirror
-    mirror=$(grep -hoE '^(URIs:|deb) +https?://[^ ]*/debian/?( |$)' /etc/apt/sources.list \
-             /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources 2>/dev/null |
-             awk '{print $2; exit}' || true)
-    echo "deb-src ${mirror:-http://deb.debian.org/debian} bookworm main" >"$apt/sources.list"
-    echo "deb-src http://deb.debian.org/debian-security bookworm-security main" >>"$apt/sources.list"
-    local opts=(-o "Dir::Etc::SourceList=$apt/sources.list" -o Dir::Etc::SourceParts=/dev/null
-                -o "Dir::State::Lists=$apt/lists" -o "Dir::Cache=$apt/cache" -o APT::Sandbox::User="$(id -un)")
-    if [ ! -f "$cache/src/qt6-base_${qt_version#*:}.dsc" ]; then
-        apt-get "${opts[@]}" -qq update
-        (cd "$cache/src" && apt-get "${opts[@]}" -qq source --download-only "qt6-base=$qt_version")
-    fi
-}
-
-# What shipping Qt's DLLs requires: the LGPLv3 and the GPLv3 it builds on, and Debian's record
-# of every copyright in the source, including the bundled third-party code.
-keep_qt_licences() {
-    local src=$1
-    mkdir -p "$qt/licenses"
-    cp "$src/LICENSES/LGPL-3.0-only.txt" "$src/LICENSES/GPL-3.0-only.txt" "$qt/licenses/"
-    cp "$src/debian/copyright" "$qt/licenses/qt6-base-copyright.txt"
-    echo "$qt_version" >"$qt/licenses/qt-source-version.txt"
-}
-
 build_qt() {
     echo "== Building Qt $qt_version for Windows into $qt (once: about 15 minutes on two idle cores)"
-    fetch_qt_source
+    osc_fetch_qt_source "$cache" "$qt_version"
     local work=$qt.build
     mkdir -p "$work"
-    # Debian's patches (security fixes among them) applied by dpkg-source, as for the Linux Qt.
-    if [ ! -d "$work/src" ]; then
-        rm -rf "$work/src.tmp"
-        dpkg-source --no-copy -x "$cache/src/qt6-base_${qt_version#*:}.dsc" "$work/src.tmp" >/dev/null
-        mv "$work/src.tmp" "$work/src"
-    fi
+    osc_unpack_qt_source "$cache" "$qt_version" "$work/src"
     # The toolchain is kept beside Qt, so the installed Qt does not depend on this clone's place.
     mkdir -p "$qt"
     cp "$toolchain_source" "$qt/mingw-w64-x86_64.cmake"
@@ -94,7 +62,7 @@ build_qt() {
     fi
     nice -n 10 cmake --build "$work/build" --parallel "$jobs"
     cmake --install "$work/build" >/dev/null
-    keep_qt_licences "$work/src"
+    osc_keep_qt_licences "$work/src" "$qt_version" "$qt"
     touch "$qt/.complete"
     rm -rf "$work"
 }

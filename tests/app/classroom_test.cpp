@@ -1,6 +1,9 @@
 // A teacher pauses the lesson at any instant and goes on from there.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QTest>
 
 #include "harness.h"
@@ -108,4 +111,32 @@ TEST(Classroom, TheKeysPauseOnEitherLayoutAndPutTheSceneCentredOnTheWholeScreen)
     EXPECT_FALSE(l.window.isFullScreen());
     platform::SetSceneScale(1.0);
     platform::SetSceneOrigin({});
+}
+
+TEST(Classroom, TheContextMenuOpensWithoutALoopOfItsOwnAndItsPauseEntryPausesARun)
+{
+    // The browser's build cannot run a nested event loop: the menu must open and return at once.
+    Lesson l;
+    l.window.show();
+    const auto openMenu = [&l] {
+        const QPoint at(600, 330);
+        QContextMenuEvent e(QContextMenuEvent::Mouse, at, l.window.mapToGlobal(at));
+        QCoreApplication::sendEvent(&l.window, &e);
+        return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    };
+    QMenu* menu = openMenu();
+    ASSERT_NE(menu, nullptr);
+    EXPECT_FALSE(l.window.pauseAction->isEnabled());  // at rest there is nothing to pause
+    menu->close();
+    EXPECT_TRUE(l.window.pauseAction->isEnabled());  // the key P works again once it is closed
+
+    Begin(l, 2.0, 1.0);
+    menu = openMenu();
+    ASSERT_NE(menu, nullptr);
+    ASSERT_TRUE(l.window.pauseAction->isEnabled());
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(l.window.pauseAction).center());
+    EXPECT_TRUE(l.window.Paused());
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(l.window.findChildren<QMenu*>().isEmpty());  // closed menus do not pile up
 }

@@ -144,6 +144,10 @@ public:
     platform::StepQueue& Steps() { return *steps_; }
     double LessonTime() const { return lesson_.TimeAt(clock_->Now()); }
 
+    // What a page says once "Выход" has ended the lesson where the window cannot close (a
+    // browser's tab): a title, that the program has ended, and how to start again.
+    static QStringList LessonOverTexts();
+
 signals:
     void quitRequested();
 

@@ -18,9 +18,11 @@
 #include <QDir>
 #include <QEvent>
 #include <QFontDatabase>
+#include <QLocale>
 #include <cstdio>
 
 #include "app/form21.h"
+#include "app/languages.h"
 
 namespace {
 
@@ -61,7 +63,6 @@ public:
           leave_(ActionWithKey(window, Qt::Key_Escape))
     {
         if (fullScreen_) {
-            enterText_ = fullScreen_->text();
             fullScreen_->disconnect(SIGNAL(triggered(bool)));
             // A click or a key is what the browser wants before it lets the page go full screen,
             // and the action is triggered while the browser still handles it.
@@ -88,6 +89,9 @@ protected:
     {
         // Qt's page closes every popup after a right press that no widget accepted, which is
         // the menu that press has just opened: the menu opens once the press is over.
+        // After the window has set its texts in another language, the entry is set again.
+        if (watched == window_ && e->type() == QEvent::LanguageChange)
+            QTimer::singleShot(0, this, [this] { ShowFullScreenEntry(BrowserFullScreen()); });
         if (watched == window_ && e->type() == QEvent::ContextMenu && e != reposted_) {
             auto* menu = static_cast<QContextMenuEvent*>(e);
             if (menu->reason() == QContextMenuEvent::Mouse) {
@@ -106,14 +110,21 @@ private:
     {
         auto* bridge = static_cast<PageBridge*>(self);
         if (bridge->fullScreen_)
-            bridge->fullScreen_->setText(e->isFullscreen ? QStringLiteral("Обычное окно") : bridge->enterText_);
+            bridge->ShowFullScreenEntry(e->isFullscreen);
         return EM_FALSE;
+    }
+
+    // The entry names what it will do; Qt's own sense of full screen is always on here.
+    void ShowFullScreenEntry(bool browserFullScreen)
+    {
+        if (fullScreen_)
+            fullScreen_->setText(QCoreApplication::translate("app::Form21",
+                                                             browserFullScreen ? "Обычное окно" : "Во весь экран"));
     }
 
     QWidget* window_;
     QAction* fullScreen_;
     QAction* leave_;
-    QString enterText_;
     QEvent* reposted_ = nullptr;  // the menu's event, posted to come after the press
 };
 
@@ -122,8 +133,9 @@ private:
 void EndLesson()
 {
     const val over = val::global("window")["oscillationsLessonOver"];
+    const QStringList texts = app::Form21::LessonOverTexts();  // in the lesson's language
     if (!over.isUndefined())
-        over();
+        over(val(texts[0].toStdString()), val(texts[1].toStdString()), val(texts[2].toStdString()));
     emscripten_async_call([](void*) { emscripten_force_exit(0); }, nullptr, 0);
 }
 
@@ -134,6 +146,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     AddEmbeddedFonts();
     app::PrepareApplication(app);
+    app::UseLanguage(app::LanguageFor(QLocale::system().uiLanguages()));  // the browser's languages
 
     // It lives as long as the page: main's stack does not outlast QApplication::exec() here.
     auto* window = new app::Form21;

@@ -5,6 +5,7 @@
 #include "animation/plates.h"
 #include "app/form21.h"
 #include "platform/colours.h"
+#include "platform/texts.h"
 
 namespace app {
 
@@ -104,6 +105,13 @@ void Form21::DrawEmptiedCircuit()
     picdown->SetBackColor(QColor(255, 255, 255));
     ClearDrawing(this);
     PaintWindow();
+}
+
+QStringList Form21::LessonOverTexts()
+{
+    return {tr("Урок окончен"),
+            tr("Программа «%1» завершена.").arg(platform::Translated("Электромагнитные колебания в контуре")),
+            tr("Чтобы начать урок заново, обновите страницу: клавиша F5 или кнопка «Обновить» в браузере.")};
 }
 
 void Form21::Command1_Click()

@@ -275,5 +275,17 @@
         <source>Колебания закончились: время опыта истекло.</source>
         <translation>Die Schwingungen sind beendet: Die Versuchszeit ist abgelaufen.</translation>
     </message>
+    <message>
+        <source>Урок окончен</source>
+        <translation>Die Stunde ist beendet</translation>
+    </message>
+    <message>
+        <source>Программа «%1» завершена.</source>
+        <translation>Das Programm „%1“ ist beendet.</translation>
+    </message>
+    <message>
+        <source>Чтобы начать урок заново, обновите страницу: клавиша F5 или кнопка «Обновить» в браузере.</source>
+        <translation>Um die Stunde neu zu beginnen, laden Sie die Seite neu: Taste F5 oder die Schaltfläche „Neu laden“ im Browser.</translation>
+    </message>
 </context>
 </TS>

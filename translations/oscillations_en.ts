@@ -275,5 +275,17 @@
         <source>Колебания закончились: время опыта истекло.</source>
         <translation>The oscillations have ended: the experiment&apos;s time is up.</translation>
     </message>
+    <message>
+        <source>Урок окончен</source>
+        <translation>The lesson is over</translation>
+    </message>
+    <message>
+        <source>Программа «%1» завершена.</source>
+        <translation>The program “%1” has ended.</translation>
+    </message>
+    <message>
+        <source>Чтобы начать урок заново, обновите страницу: клавиша F5 или кнопка «Обновить» в браузере.</source>
+        <translation>To start the lesson again, reload the page: the F5 key or the browser&apos;s Reload button.</translation>
+    </message>
 </context>
 </TS>

@@ -275,5 +275,17 @@
         <source>Колебания закончились: время опыта истекло.</source>
         <translation>Тербелістер аяқталды: тәжірибе уақыты бітті.</translation>
     </message>
+    <message>
+        <source>Урок окончен</source>
+        <translation>Сабақ аяқталды</translation>
+    </message>
+    <message>
+        <source>Программа «%1» завершена.</source>
+        <translation>«%1» бағдарламасы аяқталды.</translation>
+    </message>
+    <message>
+        <source>Чтобы начать урок заново, обновите страницу: клавиша F5 или кнопка «Обновить» в браузере.</source>
+        <translation>Сабақты қайта бастау үшін бетті жаңартыңыз: F5 пернесі немесе браузердегі «Жаңарту» түймесі.</translation>
+    </message>
 </context>
 </TS>

@@ -275,5 +275,17 @@
         <source>Колебания закончились: время опыта истекло.</source>
         <translation>Коливання закінчилися: час досліду минув.</translation>
     </message>
+    <message>
+        <source>Урок окончен</source>
+        <translation>Урок закінчено</translation>
+    </message>
+    <message>
+        <source>Программа «%1» завершена.</source>
+        <translation>Програму «%1» завершено.</translation>
+    </message>
+    <message>
+        <source>Чтобы начать урок заново, обновите страницу: клавиша F5 или кнопка «Обновить» в браузере.</source>
+        <translation>Щоб почати урок знову, оновіть сторінку: клавіша F5 або кнопка «Оновити» в браузері.</translation>
+    </message>
 </context>
 </TS>

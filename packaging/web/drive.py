@@ -148,8 +148,12 @@ class Browser:
                     "--disable-default-apps", "--disable-extensions", "--password-store=basic",
                     # The virtual display has no GPU: WebGL from Chromium's software renderer.
                     "--enable-unsafe-swiftshader",
+                    # A Russian browser: the lesson speaks the browser's language, and the
+                    # native pictures it is compared with are the Russian lesson's.
+                    "--lang=ru",
                     "--no-sandbox" if os.geteuid() == 0 else "--enable-sandbox"]:
             options.add_argument(arg)
+        options.add_experimental_option("prefs", {"intl.accept_languages": "ru"})
         options.add_experimental_option("excludeSwitches", ["enable-automation"])
         options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
         env = dict(os.environ, DISPLAY=f":{self.display}")

@@ -26,6 +26,7 @@ import drive  # noqa: E402  (the scene's geometry and the checks it shares)
 
 PREFS = {
     "marionette.port": 0,  # set below
+    "intl.accept_languages": "ru",  # a Russian browser: the lesson speaks its language
     "browser.shell.checkDefaultBrowser": False,
     "browser.startup.homepage_override.mstone": "ignore",
     "browser.aboutwelcome.enabled": False,

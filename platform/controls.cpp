@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
+#include <QStyleOptionSlider>
 
 #include "platform/focus_mark.h"
 #include "platform/twips.h"
@@ -184,6 +185,32 @@ public:
         return std::max(1, static_cast<int>(std::lround(natural * SceneScale())));
     }
 };
+
+// Fusion draws a slider's ticks in the colour of its groove's highlighted outline when it has
+// just drawn that highlight afresh into its pixmap cache, and in the plain outline colour when
+// it found the highlight there. A slider's first paint in a new look (enabled, disabled,
+// focused) or after the cache let the picture go so showed other ticks than its next paint.
+// Drawn one part at a time, in the style's own order, the ticks always take the plain colour.
+class SteadyTicksStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                            const QWidget* widget) const override
+    {
+        const auto* slider = qstyleoption_cast<const QStyleOptionSlider*>(option);
+        if (control != CC_Slider || !slider) {
+            QProxyStyle::drawComplexControl(control, option, painter, widget);
+            return;
+        }
+        QStyleOptionSlider part = *slider;
+        for (const SubControl sub : {SC_SliderGroove, SC_SliderTickmarks, SC_SliderHandle}) {
+            if (!(slider->subControls & sub))
+                continue;
+            part.subControls = sub;
+            QProxyStyle::drawComplexControl(control, &part, painter, widget);
+        }
+    }
+};
 }  // namespace
 
 OptionButton::OptionButton(QWidget* parent, const QString& caption, const FontSpec& font, QColor fore)
@@ -210,6 +237,8 @@ void OptionButton::paintEvent(QPaintEvent* e)
 
 Slider::Slider(QWidget* parent, int min, int max, int start, const QString& tooltip) : QSlider(Qt::Horizontal, parent)
 {
+    static SteadyTicksStyle* const style = new SteadyTicksStyle(QStyleFactory::create("Fusion"));
+    setStyle(style);
     setRange(min, max);
     setValue(start);
     setSingleStep(1);

@@ -38,6 +38,12 @@ const Figure& FigureRecord::Note(const Figure& f)
     return *node;
 }
 
+const Figure* FigureRecord::Find(Figure::Kind kind, const std::array<double, 6>& g) const
+{
+    const auto it = index_.find(Key{kind, g});
+    return it == index_.end() ? nullptr : &*it->second;
+}
+
 void FigureRecord::Clear()
 {
     figures_.clear();

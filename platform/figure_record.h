@@ -50,6 +50,8 @@ class FigureRecord {
 public:
     // Returns the figure as recorded (with what is cached for it).
     const Figure& Note(const Figure& f);
+    // The figure of this geometry as last drawn, or null when it was not drawn since the clear.
+    const Figure* Find(Figure::Kind kind, const std::array<double, 6>& g) const;
     // Forgets every figure; the clock goes on.
     void Clear();
     std::size_t Size() const { return figures_.size(); }

@@ -225,6 +225,22 @@ void Surface::Line(double x1, double y1, double x2, double y2, QColor colour)
     Note(Figure{Figure::Kind::Line, {x1, y1, x2, y2, 0, 0}, colour == erase_ ? QColor(Qt::transparent) : colour});
 }
 
+QColor Surface::RecordedColour(Figure::Kind kind, const std::array<double, 6>& g) const
+{
+    const Figure* f = record_.Find(kind, g);
+    return f && f->colour.alpha() != 0 ? f->colour : erase_;
+}
+
+QColor Surface::LineColour(double x1, double y1, double x2, double y2) const
+{
+    return RecordedColour(Figure::Kind::Line, {x1, y1, x2, y2, 0, 0});
+}
+
+QColor Surface::EllipseColour(double cx, double cy, double radius, double start, double end, double aspect) const
+{
+    return RecordedColour(Figure::Kind::Ellipse, {cx, cy, radius, start, end, aspect});
+}
+
 QPointF Surface::EllipsePoint(double cx, double cy, double radius, double aspect, double angle)
 {
     double rx = radius, ry = radius;

@@ -50,6 +50,11 @@ public:
     // the whole ellipse.
     void Ellipse(double cx, double cy, double radius, QColor colour, double start, double end, double aspect);
 
+    // The colour a line or an ellipse was last drawn in since the last clear; the erase colour
+    // when it was erased or not drawn. Its pixels show it where nothing was drawn over them since.
+    QColor LineColour(double x1, double y1, double x2, double y2) const;
+    QColor EllipseColour(double cx, double cy, double radius, double start, double end, double aspect) const;
+
     // Empties the drawing; whatever the owner shows of its own stays.
     void Clear();
 
@@ -77,6 +82,7 @@ public:
 
 private:
     void Note(const Figure& f);
+    QColor RecordedColour(Figure::Kind kind, const std::array<double, 6>& g) const;
     // Returns a box that holds the pixels that took another value.
     QRect Rasterise(const Figure& f);
     // The runs of pixels the pen covers along a polyline, clipped to the layer.

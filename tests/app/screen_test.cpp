@@ -3,6 +3,12 @@
 // what a full redraw of the window shows.
 #include <gtest/gtest.h>
 
+#include <QPixmapCache>
+#include <functional>
+#include <random>
+#include <string>
+#include <vector>
+
 #include "harness.h"
 #include "support/surface_compare.h"
 
@@ -60,4 +66,59 @@ TEST(Screen, ASwitchsFocusMarkStaysOverTheWiresRepaintedBeneathItAndGoesWithTheF
     EXPECT_GT(testsupport::DifferentPixels(marked.copy(area), unmarked.copy(area)), 0);
     EXPECT_EQ(testsupport::DifferentPixels(marked, unmarked),
               testsupport::DifferentPixels(marked.copy(area), unmarked.copy(area)));
+}
+
+// Clicks at random on the controls (the switch, the options, the panel's buttons, the
+// sliders), each followed by a few frames: after each, the screen shows what a fresh repaint
+// of the window shows. A click changes which controls are enabled, and a control's new look
+// must be its look, however it is painted: the style's cache of pictures is emptied before
+// every click, as if it had forgotten them (it keeps only so much), so that each click's
+// paint is a first one.
+TEST(Screen, AfterRandomClicksTheScreenShowsWhatAFreshRepaintShows)
+{
+    Lesson l;
+    app::Form21& w = l.window;
+    w.show();
+    struct Control {
+        const char* name;
+        std::function<void()> click;
+    };
+    const std::vector<Control> controls = {
+        {"Зарядить", [&] { w.imgPow0->Click(); }},
+        {"Стоп", [&] { w.imgKey0->Click(); }},
+        {"Пуск", [&] { w.imgOn1->Click(); }},
+        {"быстро", [&] { w.Option1->click(); }},
+        {"медленно", [&] { w.Option2->click(); }},
+        {"R in", [&] { w.Command2->click(); }},
+        {"R out", [&] { w.Command3->click(); }},
+        {"graph shown", [&] { w.Command4->click(); }},
+        {"graph hidden", [&] { w.Command6->click(); }},
+        {"Очистить", [&] { w.Command5->click(); }},
+        {"Сброс", [&] { w.cmdSbros->click(); }},
+        // A slider takes a step only when enabled, as under the mouse.
+        {"frequency",
+         [&] {
+             if (w.Slider1->isEnabled())
+                 w.Slider1->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+         }},
+        {"resistance",
+         [&] {
+             if (w.Slider2->isEnabled())
+                 w.Slider2->triggerAction(QAbstractSlider::SliderSingleStepSub);
+         }},
+    };
+    std::mt19937 random(25);  // any fixed seed: the same clicks on every run
+    std::string clicks;
+    int sliderLooks = 0;  // times a slider was enabled or disabled
+    for (int check = 0; check < 16; ++check) {
+        const Control& c = controls[random() % controls.size()];
+        clicks += std::string(clicks.empty() ? "" : ", ") + c.name;
+        const bool enabled[] = {w.Slider1->isEnabled(), w.Slider2->isEnabled()};
+        QPixmapCache::clear();
+        c.click();
+        sliderLooks += (enabled[0] != w.Slider1->isEnabled()) + (enabled[1] != w.Slider2->isEnabled());
+        l.Run(0.01 * (1 + random() % 30), 0.01);
+        ASSERT_EQ(StaleOnScreen(l), 0) << "after " << clicks;
+    }
+    EXPECT_GE(sliderLooks, 2) << "the clicks never enabled or disabled a slider: " << clicks;
 }

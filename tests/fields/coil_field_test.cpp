@@ -216,6 +216,29 @@ TEST(CoilField, StopEraseRemovesTheWholeFieldWhateverTheLastCurrent)
     EXPECT_EQ(fieldtest::Differences(startup, s->Layer()), 0);
 }
 
+// A loop draws the field on every frame: drawn again with the same arguments, it changes no
+// pixel and so asks for no repaint, whatever the call before it drew.
+TEST(CoilField, DrawnAgainUnchangedItReportsNoDamage)
+{
+    for (const platform::Mapping& m : {kDpr1, platform::Mapping{1.0, 2.0}, platform::Mapping{1.5, 1.0}})
+        for (const double current : {0.6, -0.6})
+            for (const int q : {0, 2, 4}) {
+                auto s = StartupWindow(m);
+                fields::DrawCoilField(*s, Grey(60), 4 - q, -current);  // the other direction, level and colour
+                fields::DrawCoilField(*s, Grey(20), q, current);
+                int damaged = 0;
+                long long area = 0;  // device px²
+                s->SetDamageHandler([&](const QRect& r) {
+                    ++damaged;
+                    area += static_cast<long long>(r.width()) * r.height();
+                });
+                fields::DrawCoilField(*s, Grey(20), q, current);
+                EXPECT_EQ(damaged, 0) << area << " px² at level " << q << ", current " << current << ", ratio "
+                                      << m.dpr << ", scale " << m.scale;
+                EXPECT_EQ(fieldtest::Differences(s->Layer(), CleanCall(m, Grey(20), q, current)), 0);
+            }
+}
+
 // Over a long run of random steps, every step leaves exactly what one call on a start-up
 // window leaves; a zero current changes nothing; the stop erase brings back the start-up window.
 class CoilFieldSequence : public ::testing::TestWithParam<platform::Mapping> {};

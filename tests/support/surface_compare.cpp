@@ -41,7 +41,13 @@ QImage OnScreen(QWidget& window)
 long long StaleOnScreen(QWidget& window)
 {
     const QImage painted = OnScreen(window);
-    window.update();
+    // The window's own update() would repaint little but the window: Qt leaves out the
+    // widgets that lie on an opaque box. Resized away and back, every widget and every
+    // drawing is laid out and painted anew.
+    const QSize size = window.size();
+    window.resize(size - size / 8);
+    OnScreen(window);
+    window.resize(size);
     const QImage whole = OnScreen(window);
     if (painted.isNull() || painted.size() != window.size())
         return -1;

@@ -11,7 +11,8 @@ namespace testsupport {
 long long DifferentPixels(const QImage& a, const QImage& b);
 
 // What the screen shows of a window once its pending frame is painted, and how many of those
-// pixels differ from the same window painted on the screen again as a whole.
+// pixels differ from the same window painted on the screen again as a whole, every widget
+// and drawing laid out afresh.
 QImage OnScreen(QWidget& window);
 long long StaleOnScreen(QWidget& window);
 

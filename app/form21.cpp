@@ -208,8 +208,6 @@ void Form21::SetElectricBarWidth(int width) { electricBar->SetTwips(QRect(0, 0, 
 
 void Form21::PlacePlates()
 {
-    if (platform::TopTwips(picup) == lesson_.PositivePlateTop())
-        return;
     platform::MoveTwips(picup, platform::LeftTwips(picup), lesson_.PositivePlateTop());
     platform::MoveTwips(picdown, platform::LeftTwips(picdown), lesson_.NegativePlateTop());
 }

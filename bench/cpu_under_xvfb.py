@@ -111,6 +111,9 @@ def measure(program, scale, seconds, display_number, count_damage=True, keys="")
         window = int(xdotool("search", "--sync", "--pid", str(prog.pid), "--name", "колебания", env=env).split()[0])
         time.sleep(2.0)  # start-up and the first paints
         if keys:  # for example the lesson's speed: "minus minus minus" is a tenth
+            # Keys reach the window once a click has given it the focus: a click on the bare
+            # window, left of the title, does nothing else.
+            xdotool("mousemove", "--window", str(window), str(5 * scale), str(5 * scale), "click", "1", env=env)
             xdotool("key", "--window", str(window), *keys.split(), env=env)
         counter = DamageCounter(name, window) if count_damage else None
         if counter:

@@ -17,15 +17,7 @@ using testsupport::Lesson;
 
 namespace {
 
-QAccessibleInterface* Find(QAccessibleInterface* root, const QString& name)
-{
-    if (root->text(QAccessible::Name) == name)
-        return root;
-    for (int i = 0; i < root->childCount(); ++i)
-        if (QAccessibleInterface* hit = Find(root->child(i), name))
-            return hit;
-    return nullptr;
-}
+using testsupport::Find;
 
 // Every element under root, depth first; each child must name its parent back.
 void Walk(QAccessibleInterface* root, std::vector<QAccessibleInterface*>& out)

@@ -87,18 +87,6 @@ QStringList Overflowing(app::Form21& w)
     return out;
 }
 
-QAccessibleInterface* Named(QAccessibleInterface* root, const QString& name)
-{
-    for (int i = 0; i < root->childCount(); ++i) {
-        QAccessibleInterface* c = root->child(i);
-        if (c->text(QAccessible::Name) == name)
-            return c;
-        if (QAccessibleInterface* found = Named(c, name))
-            return found;
-    }
-    return nullptr;
-}
-
 struct Russian {
     ~Russian() { app::UseLanguage("ru"); }
 };
@@ -142,7 +130,7 @@ TEST(Languages, EachLanguageFitsItsBoxesAtFullSizeAndAtSixtyPercentAndWorksTheSw
         }
         EXPECT_EQ(w.windowTitle(), QCoreApplication::translate("app::Form21", "Электромагнитные колебания в контуре"));
         QAccessibleInterface* charge =
-            Named(QAccessible::queryAccessibleInterface(&w),
+            testsupport::Find(QAccessible::queryAccessibleInterface(&w),
                   QCoreApplication::translate("app::Form21", "Зарядить конденсатор").trimmed());
         ASSERT_NE(charge, nullptr);
         charge->actionInterface()->doAction(QAccessibleActionInterface::pressAction());

@@ -228,25 +228,9 @@ void Container::EnsureRasters(double dpr)
     }
     if (rasterDpr_ != dpr || rasterScale_ != scale || backdrop_.size() != device)
         backdropDirty_ = true;
-    if (backdropDirty_)
-        byColour_.clear();
     if (backdropDirty_ || backdropColour_ != back_) {
-        // A wire recoloured on every frame has a meter's rim on it: its backdrop in each colour
-        // it took is kept and shown again, instead of drawing the rim again.
-        const QRgb key = back_.rgba();
-        const auto kept = byColour_.find(key);
-        if (kept != byColour_.end()) {
-            backdrop_ = kept->second;
-        } else {
-            backdrop_ = QImage(device, QImage::Format_ARGB32_Premultiplied);
-            PaintBackdrop(backdrop_, m);
-            constexpr qsizetype kMostKeptBytes = 4 << 20;  // B: a wire's every colour at scale 2
-            keptBytes_ = byColour_.empty() ? 0 : keptBytes_;
-            if (keptBytes_ + backdrop_.sizeInBytes() <= kMostKeptBytes) {
-                byColour_.emplace(key, backdrop_);
-                keptBytes_ += backdrop_.sizeInBytes();
-            }
-        }
+        backdrop_ = QImage(device, QImage::Format_ARGB32_Premultiplied);
+        PaintBackdrop(backdrop_, m);
         backdropColour_ = back_;
         backdropDirty_ = false;
         rasterDpr_ = dpr;
@@ -339,17 +323,6 @@ void Container::PaintContent(QPainter& p, const QRegion& region)
     constexpr int kMostRectangles = 32;
     const QRegion dirty = region.rectCount() > kMostRectangles ? QRegion(region.boundingRect()) : region;
     const int band = std::max(1, static_cast<int>(kRowsPerBlit / dpr));
-    // An opaque box's drawing is kept laid over its backdrop, and copied in one go. Over an
-    // opaque colour every pixel of it is opaque: read as an image without alpha, it is copied
-    // row by row instead of composed.
-    QImage shown;
-    if (surface_ && !transparent_ && !Plain()) {
-        surface_->ShowOver(&backdrop_);
-        if (const QImage* kept = surface_->Shown())
-            shown = back_.alpha() == 255 ? QImage(kept->constBits(), kept->width(), kept->height(),
-                                                  kept->bytesPerLine(), QImage::Format_RGB32)
-                                         : *kept;
-    }
     for (const QRect& r : dirty) {
         // A window larger than the scene shows its background beyond the scene; a clear box
         // shows what lies beneath it there (its pixel edges can lie a pixel beyond its scene).
@@ -360,12 +333,6 @@ void Container::PaintContent(QPainter& p, const QRegion& region)
             const QRect s(whole.left(), top, whole.width(), std::min(band, whole.bottom() + 1 - top));
             const QRect inScene = s.translated(-origin);
             const QRectF source(inScene.x() * dpr, inScene.y() * dpr, inScene.width() * dpr, inScene.height() * dpr);
-            if (!shown.isNull()) {
-                p.setCompositionMode(QPainter::CompositionMode_Source);
-                p.drawImage(QRectF(s), shown, source);
-                p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-                continue;
-            }
             if (Plain()) {
                 p.fillRect(s, back_);  // a wire or a plate: only its colour, which changes every step
             } else if (!transparent_) {

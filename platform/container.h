@@ -9,7 +9,6 @@
 #include <QImage>
 #include <QWidget>
 #include <memory>
-#include <unordered_map>
 #include <vector>
 
 #include "platform/items.h"
@@ -117,8 +116,6 @@ private:
     std::vector<std::unique_ptr<Sprite>> sprites_;
     QImage backdrop_;
     QColor backdropColour_;                      // the background colour backdrop_ was painted with
-    std::unordered_map<QRgb, QImage> byColour_;  // the backdrop in each colour it took, items unchanged
-    qsizetype keptBytes_ = 0;
     QSize sceneDevice_;           // the container in device pixels at the last paint
     QSize twipsSize_;             // its size in twips, a property found by name: read when it changes
     std::vector<QRect> pending_;  // drawn on since the last paint

@@ -42,6 +42,7 @@ void Container::SetPaintedByParent()
 
 void Container::Placed()
 {
+    twipsSize_ = TwipsRect(this).size();
     if (!paintedByParent_ || geometry() == placedAt_)
         return;
     if (auto* parent = qobject_cast<Container*>(parentWidget()))
@@ -189,8 +190,6 @@ void Container::Request(const QRect& logical)
 
 bool Container::event(QEvent* e)
 {
-    if (e->type() == QEvent::DynamicPropertyChange)
-        twipsSize_ = QSize();  // placed anew, perhaps
     if (e->type() == QEvent::UpdateRequest && held_) {
         held_ = false;
         for (const QRect& r : pending_)
@@ -217,8 +216,6 @@ void Container::EnsureRasters(double dpr)
     // The drawing follows the scale and the screen's ratio, drawn again from its record.
     if (surface_ && (surface_->GetMapping().dpr != dpr || surface_->GetMapping().scale != scale))
         surface_->SetMapping(m);
-    if (!twipsSize_.isValid())
-        twipsSize_ = TwipsRect(this).size();
     const QSize twips = twipsSize_;
     const QSize device(std::max(1, m.Px(twips.width())), std::max(1, m.Px(twips.height())));
     sceneDevice_ = device;

@@ -53,8 +53,9 @@ public:
     // its colour, its items and its sprites, and takes no input.
     void SetPaintedByParent();
     bool PaintedByParent() const { return paintedByParent_; }
-    // The box was placed anew. A hidden widget gets no move event, so a box its parent
-    // paints asks its parent here to repaint where it was and where it is.
+    // The box was placed anew (placement.h tells it): it takes its new size in twips, and a
+    // box its parent paints, a hidden widget that gets no move event, asks its parent to
+    // repaint where it was and where it is.
     void Placed();
 
     // Gives the container a persistent drawing; erase colour: the colour of what lies beneath.
@@ -117,7 +118,7 @@ private:
     QImage backdrop_;
     QColor backdropColour_;                      // the background colour backdrop_ was painted with
     QSize sceneDevice_;           // the container in device pixels at the last paint
-    QSize twipsSize_;             // its size in twips, a property found by name: read when it changes
+    QSize twipsSize_{0, 0};       // its size in twips, as last placed
     std::vector<QRect> pending_;  // drawn on since the last paint
     // A window's frame repaints a few dozen places, each of which would cost Qt a union with
     // its growing dirty region: they are gathered here, and passed on together.

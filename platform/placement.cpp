@@ -26,9 +26,9 @@ void Apply(QWidget* w)
         if (w->parentWidget() && w->parentWidget()->isWindow())
             g.translate(SceneOrigin());
         w->setGeometry(g);
-        if (auto* box = qobject_cast<Container*>(w))
-            box->Placed();
     }
+    if (auto* box = qobject_cast<Container*>(w); box && v.isValid())
+        box->Placed();
     const QVariant f = w->property(kFontPoints);
     if (f.isValid()) {
         FontSpec face{w->property(kFontFamily).toString(), f.toDouble(), w->property(kFontBold).toBool(),

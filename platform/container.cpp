@@ -320,6 +320,17 @@ void Container::PaintContent(QPainter& p, const QRegion& region)
     constexpr int kMostRectangles = 32;
     const QRegion dirty = region.rectCount() > kMostRectangles ? QRegion(region.boundingRect()) : region;
     const int band = std::max(1, static_cast<int>(kRowsPerBlit / dpr));
+    // An opaque box's drawing is kept laid over its backdrop, and copied in one go. Over an
+    // opaque colour every pixel of it is opaque: read as an image without alpha, it is copied
+    // row by row instead of composed.
+    QImage shown;
+    if (surface_ && !transparent_ && !Plain()) {
+        surface_->ShowOver(&backdrop_);
+        if (const QImage* kept = surface_->Shown())
+            shown = back_.alpha() == 255 ? QImage(kept->constBits(), kept->width(), kept->height(),
+                                                  kept->bytesPerLine(), QImage::Format_RGB32)
+                                         : *kept;
+    }
     for (const QRect& r : dirty) {
         // A window larger than the scene shows its background beyond the scene; a clear box
         // shows what lies beneath it there (its pixel edges can lie a pixel beyond its scene).
@@ -330,6 +341,12 @@ void Container::PaintContent(QPainter& p, const QRegion& region)
             const QRect s(whole.left(), top, whole.width(), std::min(band, whole.bottom() + 1 - top));
             const QRect inScene = s.translated(-origin);
             const QRectF source(inScene.x() * dpr, inScene.y() * dpr, inScene.width() * dpr, inScene.height() * dpr);
+            if (!shown.isNull()) {
+                p.setCompositionMode(QPainter::CompositionMode_Source);
+                p.drawImage(QRectF(s), shown, source);
+                p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+                continue;
+            }
             if (Plain()) {
                 p.fillRect(s, back_);  // a wire or a plate: only its colour, which changes every step
             } else if (!transparent_) {

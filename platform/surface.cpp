@@ -80,9 +80,33 @@ Surface::~Surface() = default;
 
 const QImage& Surface::Layer() const { return layer_; }
 
+void Surface::ShowOver(const QImage* beneath)
+{
+    if (beneath != beneath_ || (beneath && beneath->cacheKey() != beneathKey_))
+        shownStale_ = true;
+    beneath_ = beneath;
+}
+
+const QImage* Surface::Shown()
+{
+    if (!beneath_ || beneath_->size() != layer_.size()) {
+        shown_ = QImage();
+        return nullptr;
+    }
+    if (shownStale_ || beneath_->cacheKey() != beneathKey_) {
+        shown_ = beneath_->convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        QPainter p(&shown_);
+        p.drawImage(0, 0, layer_);
+        beneathKey_ = beneath_->cacheKey();
+        shownStale_ = false;
+    }
+    return &shown_;
+}
+
 void Surface::SetMapping(const Mapping& mapping)
 {
     mapping_ = mapping;
+    shownStale_ = true;
     ++mappingStamp_;
     const QSize device(std::max(1, mapping_.Px(twipsSize_.width())), std::max(1, mapping_.Px(twipsSize_.height())));
     layer_ = QImage(device, QImage::Format_ARGB32_Premultiplied);
@@ -118,6 +142,10 @@ QRect Surface::Rasterise(const Figure& f)
     // whole layer, cost a cache miss each to look at, their tiles' clocks a few.
     const bool asLastFilled = f.filledAt > fillBarrier_ && f.filledValue == value;
     ++fillClock_;
+    // A pixel of an opaque colour covers what lies beneath, a clear one shows it: the shown
+    // image follows the layer pixel by pixel. Any other value is blended, which QPainter does.
+    if (qAlpha(value) != 255 && value != 0)
+        shownStale_ = true;
     const QRect changed = Fill(f, value, asLastFilled ? f.filledAt : 0);
     f.filledValue = value;
     f.filledAt = fillClock_;
@@ -297,13 +325,23 @@ void Surface::Trace(const QPoint* points, int count, std::vector<PixelRun>& runs
 
 namespace {
 
+// What a fill keeps in step with the layer besides: nothing, the shown image with an opaque
+// value, or the shown image with the clear value (which shows the picture beneath).
+enum class Follow { None, Opaque, Clear };
+
 // Gives the pixels at [o, end) the value; returns whether one took another value.
-bool FillPixels(QRgb* layer, const std::uint32_t* o, const std::uint32_t* end, QRgb value)
+template <Follow kFollow>
+bool FillPixels(QRgb* layer, QRgb* shown, const QRgb* beneath, const std::uint32_t* o, const std::uint32_t* end,
+                QRgb value)
 {
     bool changed = false;
     for (; o != end; ++o)
         if (layer[*o] != value) {
             layer[*o] = value;
+            if constexpr (kFollow == Follow::Opaque)
+                shown[*o] = value;
+            if constexpr (kFollow == Follow::Clear)
+                shown[*o] = beneath[*o];
             changed = true;
         }
     return changed;
@@ -314,6 +352,15 @@ bool FillPixels(QRgb* layer, const std::uint32_t* o, const std::uint32_t* end, Q
 QRect Surface::Fill(const Figure& f, QRgb value, std::uint64_t since)
 {
     auto* const layer = reinterpret_cast<QRgb*>(layer_.bits());
+    const bool follow = !shownStale_ && beneath_ && beneath_->cacheKey() == beneathKey_ && !shown_.isNull() &&
+                        beneath_->format() == QImage::Format_ARGB32_Premultiplied;
+    QRgb* const shown = follow ? reinterpret_cast<QRgb*>(shown_.bits()) : nullptr;
+    const QRgb* const beneath = follow ? reinterpret_cast<const QRgb*>(beneath_->constBits()) : nullptr;
+    if (!follow)
+        shownStale_ = true;
+    const auto fill = !follow      ? &FillPixels<Follow::None>
+                      : value != 0 ? &FillPixels<Follow::Opaque>
+                                   : &FillPixels<Follow::Clear>;
     const std::uint64_t now = fillClock_;
     // The box of the tiles' boxes where a pixel took another value.
     int left = layer_.width(), right = -1, top = layer_.height(), bottom = -1;
@@ -322,7 +369,7 @@ QRect Surface::Fill(const Figure& f, QRgb value, std::uint64_t since)
         if (since != 0 && tileChanged <= since)
             continue;  // nothing changed these pixels since they took this value
         const std::uint32_t* const first = f.pixels.data() + t.begin;
-        if (FillPixels(layer, first, first + (t.end - t.begin), value)) {
+        if (fill(layer, shown, beneath, first, first + (t.end - t.begin), value)) {
             tileChanged = now;
             left = std::min(left, t.box.left());
             right = std::max(right, t.box.right());
@@ -337,6 +384,7 @@ void Surface::Clear()
 {
     record_.Clear();
     layer_.fill(Qt::transparent);
+    shownStale_ = true;
     fillBarrier_ = fillClock_;
     if (damage_)
         damage_(layer_.rect());

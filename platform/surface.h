@@ -61,6 +61,15 @@ public:
     // The drawing in device pixels: transparent where nothing is drawn.
     const QImage& Layer() const;
 
+    // The picture the drawing is shown over (its owner's backdrop, of the layer's size), or
+    // none. The surface then keeps the drawing laid over it as it draws, so that a repaint
+    // copies one image instead of blending the layer over the picture: a loop's dirty area is
+    // mostly the outlines of a few large rings, and their boxes are wide.
+    void ShowOver(const QImage* beneath);
+    // The drawing laid over that picture, exactly as QPainter lays the layer over it; null
+    // when it has none or the picture has another size.
+    const QImage* Shown();
+
     // Called with a device rectangle that holds every pixel a drawing operation changed; not
     // called when it changed none.
     void SetDamageHandler(std::function<void(const QRect&)> handler) { damage_ = std::move(handler); }
@@ -102,6 +111,10 @@ private:
     std::vector<std::uint64_t> tileChanged_;  // per tile, the fill clock of its last change
     FigureRecord record_;
     QImage layer_;
+    const QImage* beneath_ = nullptr;
+    qint64 beneathKey_ = 0;  // the picture's cache key when shown_ was laid over it
+    QImage shown_;
+    bool shownStale_ = true;                 // laid over again in full at the next Shown()
     std::vector<QPoint> points_;             // the polyline being drawn, kept to spare an allocation a figure
     std::vector<std::pair<int, int>> rows_;  // a wide segment's centre columns, row by row
     std::vector<PixelRun> runs_;             // the runs of the figure being traced

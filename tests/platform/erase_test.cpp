@@ -354,11 +354,15 @@ TEST(Surface, FiguresDrawnAgainFrameAfterFrameShowWhatTheirWholeHistoryWould)
     // erase colour among the colours; unchanged ones are skipped. After any number of frames
     // the layer must be the record drawn afresh, and each frame's damage must hold every pixel
     // it changed.
+    // The drawing kept laid over a picture must be that picture with the layer painted over it,
+    // also after the picture is painted anew and after a clear.
     const std::vector<Figure> figures = RandomFigures(11, 40);
     const QColor palette[] = {platform::ButtonFace(), Qt::black, QColor(90, 90, 90), QColor(200, 0, 0)};
     for (const int frames : {3, 17, 60}) {
         platform::Surface s(QSize(6000, 4500), platform::ButtonFace(), frames == 17 ? 3.0 : 1.0);
         s.SetMapping({1.0, 1.0});
+        QImage beneath = MakeBox()->Compose(1.0);
+        s.ShowOver(&beneath);
         QRect damaged;
         s.SetDamageHandler([&](const QRect& r) { damaged |= r; });
         std::mt19937 rng(static_cast<unsigned>(frames));
@@ -377,8 +381,13 @@ TEST(Surface, FiguresDrawnAgainFrameAfterFrameShowWhatTheirWholeHistoryWould)
                     if (before.pixel(px, py) != after.pixel(px, py)) {
                         ASSERT_TRUE(damaged.contains(px, py)) << "frame " << frame << " (" << px << ", " << py << ")";
                     }
+            if (frame == 9)
+                beneath.fill(QColor(0, 128, 0));
             if (frame == 13)
                 s.Clear();
+            QImage laid = beneath.copy();
+            QPainter(&laid).drawImage(0, 0, s.Layer());
+            ASSERT_EQ(testsupport::DifferentPixels(*s.Shown(), laid), 0) << "frame " << frame;
         }
         const QImage drawn = s.Layer().copy();
         s.SetMapping(s.GetMapping());  // drawn again from the record, every figure in full

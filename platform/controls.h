@@ -124,6 +124,10 @@ protected:
 private:
     QString text_;
     QColor back_;
+    // The label as last painted: it stands on a wire that is repainted on every frame, and
+    // laying out and rasterising its letter each time costs more than copying it.
+    QImage painted_;
+    QFont paintedFont_;
 };
 
 }  // namespace platform

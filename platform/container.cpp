@@ -225,9 +225,25 @@ void Container::EnsureRasters(double dpr)
     }
     if (rasterDpr_ != dpr || rasterScale_ != scale || backdrop_.size() != device)
         backdropDirty_ = true;
+    if (backdropDirty_)
+        byColour_.clear();
     if (backdropDirty_ || backdropColour_ != back_) {
-        backdrop_ = QImage(device, QImage::Format_ARGB32_Premultiplied);
-        PaintBackdrop(backdrop_, m);
+        // A wire recoloured on every frame has a meter's rim on it: its backdrop in each colour
+        // it took is kept and shown again, instead of drawing the rim again.
+        const QRgb key = back_.rgba();
+        const auto kept = byColour_.find(key);
+        if (kept != byColour_.end()) {
+            backdrop_ = kept->second;
+        } else {
+            backdrop_ = QImage(device, QImage::Format_ARGB32_Premultiplied);
+            PaintBackdrop(backdrop_, m);
+            constexpr qsizetype kMostKeptBytes = 4 << 20;  // B: a wire's every colour at scale 2
+            keptBytes_ = byColour_.empty() ? 0 : keptBytes_;
+            if (keptBytes_ + backdrop_.sizeInBytes() <= kMostKeptBytes) {
+                byColour_.emplace(key, backdrop_);
+                keptBytes_ += backdrop_.sizeInBytes();
+            }
+        }
         backdropColour_ = back_;
         backdropDirty_ = false;
         rasterDpr_ = dpr;

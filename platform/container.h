@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QWidget>
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/items.h"
@@ -117,6 +118,8 @@ private:
     std::vector<std::unique_ptr<Sprite>> sprites_;
     QImage backdrop_;
     QColor backdropColour_;                      // the background colour backdrop_ was painted with
+    std::unordered_map<QRgb, QImage> byColour_;  // the backdrop in each colour it took, items unchanged
+    qsizetype keptBytes_ = 0;
     QSize sceneDevice_;           // the container in device pixels at the last paint
     QSize twipsSize_{0, 0};       // its size in twips, as last placed
     std::vector<QRect> pending_;  // drawn on since the last paint

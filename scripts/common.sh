@@ -1,7 +1,7 @@
 # Shared by ./run and ./test: install what is missing, then configure and build incrementally.
 
 # Debian packages the program, its tests and its benchmarks need.
-OSC_PACKAGES=(cmake g++ make qt6-base-dev qt6-tools-dev qt6-l10n-tools libgtest-dev libbenchmark-dev
+OSC_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-private-dev qt6-tools-dev qt6-l10n-tools libgtest-dev libbenchmark-dev
               fonts-liberation fonts-liberation2 fonts-dejavu-core desktop-file-utils)
 # What only the test of the Debian package needs: dpkg-dev names the package's library
 # dependencies, lintian checks the package.

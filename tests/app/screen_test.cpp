@@ -62,7 +62,9 @@ TEST(Screen, ASwitchsFocusMarkStaysOverTheWiresRepaintedBeneathItAndGoesWithTheF
     key->clearFocus();
     const QImage unmarked = OnScreen(l);
     EXPECT_EQ(StaleOnScreen(l), 0) << "after the focus left";
-    const QRect area = key->geometry();
+    // The switch's place in the pictures, which are in device pixels.
+    const double ratio = l.window.devicePixelRatioF();
+    const QRect area = QRectF(QPointF(key->geometry().topLeft()) * ratio, QSizeF(key->size()) * ratio).toAlignedRect();
     EXPECT_GT(testsupport::DifferentPixels(marked.copy(area), unmarked.copy(area)), 0);
     EXPECT_EQ(testsupport::DifferentPixels(marked, unmarked),
               testsupport::DifferentPixels(marked.copy(area), unmarked.copy(area)));

@@ -1,5 +1,8 @@
 #include "support/surface_compare.h"
 
+#include <cstdlib>
+
+#include <QBackingStore>
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -7,6 +10,7 @@
 #include <QScreen>
 #include <QThread>
 #include <QWidget>
+#include <qpa/qplatformbackingstore.h>
 
 namespace testsupport {
 
@@ -35,7 +39,10 @@ QImage OnScreen(QWidget& window)
     t.start();
     while (t.elapsed() < 80)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    return QGuiApplication::primaryScreen()->grabWindow(window.winId()).toImage();
+    // The window's backing store is what the screen shows, in device pixels. (The offscreen
+    // platform's grab of a window takes its logical size in device pixels: a quarter of it
+    // at a ratio of 2.)
+    return window.backingStore()->handle()->toImage().copy();
 }
 
 long long StaleOnScreen(QWidget& window)
@@ -49,7 +56,8 @@ long long StaleOnScreen(QWidget& window)
     OnScreen(window);
     window.resize(size);
     const QImage whole = OnScreen(window);
-    if (painted.isNull() || painted.size() != window.size())
+    const QSize device = (QSizeF(window.size()) * window.devicePixelRatioF()).toSize();
+    if (painted.isNull() || painted.size() != whole.size() || std::abs(painted.width() - device.width()) > 1)
         return -1;
     return DifferentPixels(painted, whole);
 }

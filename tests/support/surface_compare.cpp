@@ -6,8 +6,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QThread>
 #include <QWidget>
 #include <qpa/qplatformbackingstore.h>

@@ -114,25 +114,23 @@ void Form21::BuildWireChannels()
     picright[3] = MakeBox(this, 9210, 1770, 3345, 165, kWhite);
     picright[4] = MakeBox(this, 8490, 1770, 375, 165, platform::ButtonFace());
 
-    // The wires change colour with the current on every frame: the window paints them.
+    // The wires hold no control: they need no widget of their own.
     for (platform::Container* strip :
          {picleft[0], picleft[1], picleft[2], picleft[3], picleft[4], picind[2], picind[3], picind[4], picind[5],
           picind[6], picvert1, picvert2, picright[0], picright[1], picright[2], picright[3], picright[4]})
-        strip->SetPaintedByParent();
+        strip->SetWithoutWidget();
 
-    // So do the plates, which take the charge's colours; they swap places at every zero of it.
+    // Nor do the plates, which take the charge's colours and swap places at every zero of it.
     picup = MakeBox(this, 7290, 3000, 2085, 255, platform::SystemWindow());
     picdown = MakeBox(this, 7290, 3990, 2085, 255, platform::SystemWindow());
-    picup->SetPaintedByParent();
-    picdown->SetPaintedByParent();
+    picup->SetWithoutWidget();
+    picdown->SetWithoutWidget();
 
     Picture2 = MakeBox(this, 4860, 5490, 1875, 585, platform::SystemWindow());
     Picture2->hide();
 
-    Text1 = new platform::TextLabel(this, "A", Arial(14.25), kPink);
-    platform::Place(Text1, 8200, 4830, 195, 375);
-    Text2 = new platform::TextLabel(this, "V", Arial(14.25), kLilac);
-    platform::Place(Text2, 10300, 3480, 225, 315);
+    Text1 = MakeLetter(this, "A", Arial(14.25), kPink, 8200, 4830, 195, 375);
+    Text2 = MakeLetter(this, "V", Arial(14.25), kLilac, 10300, 3480, 225, 315);
 }
 
 void Form21::BuildMarkers()

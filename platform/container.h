@@ -1,10 +1,13 @@
 #pragma once
-// A box, a frame or the window's own client area: a widget with a background, lightweight
-// lines, shapes and labels painted beneath everything else, an optional persistent drawing
-// above them, and child controls above that.
+// A box, a frame or the window's own client area: a background, lightweight lines, shapes and
+// labels painted beneath everything else, an optional persistent drawing above them, sprites
+// above that, and the boxes within it above those.
 //
-// paintEvent only composes what is stored, for the dirty rectangle it is asked for; it never
-// adds or loses a figure.
+// The boxes of a window are parts of one scene that the window alone paints: a box never
+// paints itself, and whatever changes in one (its colour, place, items, drawing, sprites)
+// marks what it covers as dirty in the window. A dirty area is composed from scratch, in
+// painting order: each box's backdrop, drawing and sprites, then the boxes within it, in the
+// order they were made. Child controls are widgets and lie above the whole scene.
 #include <QColor>
 #include <QImage>
 #include <QWidget>
@@ -45,18 +48,13 @@ public:
 
     PictureItem* AddPicture(int left, int top, int width, int height, PictureItem::Painter painter);
 
-    // A box its parent container paints, in its own paint, instead of a widget of its own on
-    // the screen. A frame recolours a dozen wire strips: as widgets each one costs the window
-    // system a paint of its own (a painter, region arithmetic, the flush's bookkeeping); as
-    // parts of their window they cost a rectangle of the window's paint. The parent paints
-    // such boxes above its own sprites, in the order they were made, so they must lie above
-    // every other widget made before them. The box stays a hidden widget: it keeps its place,
-    // its colour, its items and its sprites, and takes no input.
-    void SetPaintedByParent();
-    bool PaintedByParent() const { return paintedByParent_; }
-    // The box was placed anew (placement.h tells it): it takes its new size in twips, and a
-    // box its parent paints, a hidden widget that gets no move event, asks its parent to
-    // repaint where it was and where it is.
+    // A box that holds no control and takes no input or focus (a wire, a plate) needs no
+    // widget on the screen: its widget is hidden, and it stays in the scene. A frame recolours a
+    // dozen wire strips, and every shown widget in a dirty area costs Qt a paint event and
+    // region arithmetic even when it paints nothing.
+    void SetWithoutWidget();
+    // The box was placed anew (placement.h tells it): it takes its new size in twips, and the
+    // scene repaints where it was and where it is.
     void Placed();
 
     // Gives the container a persistent drawing; erase colour: the colour of what lies beneath.
@@ -89,10 +87,14 @@ private:
     void Adopt(Sprite* sprite) { sprites_.emplace_back(sprite); }
     void SpriteChanged(const Sprite& sprite) { Damage(sprite.Geometry()); }
     void PaintSprites(QPainter& p, const QRect& dirty) const;
-    // Paints the dirty region (logical pixels of this widget) with `p` set up for this widget.
-    void PaintContent(QPainter& p, const QRegion& region);
-    void PaintBoxesOfItsOwn(QPainter& p, const QRegion& dirty);
-    // A part of this box must be painted again, by Qt or by the parent that paints it.
+    // The box it is a part of, or none for the scene's root (the window).
+    Container* SceneParent() const { return qobject_cast<Container*>(parentWidget()); }
+    bool InScene() const { return withoutWidget_ || !isHidden(); }
+    // Composes the box and the boxes within it into the dirty region (logical pixels of this
+    // box), with `p` set up for this box, at the ratio of what the root paints on.
+    void PaintBox(QPainter& p, const QRegion& region, double dpr);
+    void PaintBoxesWithin(QPainter& p, const QRegion& dirty, double dpr);
+    // A part of this box (logical pixels) must be painted again: the scene's root is told.
     void Repaint(const QRect& logical);
     void EnsureRasters(double dpr);
     void PaintBackdrop(QImage& image, const Mapping& m) const;
@@ -102,15 +104,17 @@ private:
     // drawing, no shown sprite there and no widget of its own.
     bool OnlyColourIn(const QRect& inBox) const;
     QRect DeviceToLogical(const QRect& device) const;
-    void Damage(const QRect& logical);
+    void Damage(const QRect& inScene);
+    // The root gathers a frame's dirty rectangles (logical pixels of the root).
+    void Invalidate(const QRect& logical);
     // Passes a rectangle of a frame to Qt; a window passes the first at once and the rest when
     // Qt asks for the frame.
     void Request(const QRect& logical);
 
     QColor back_;
     bool transparent_ = false;
-    bool paintedByParent_ = false;
-    QRect placedAt_;  // where a box its parent paints was last placed, in its parent
+    bool withoutWidget_ = false;
+    QRect placedAt_;  // where the box was last placed, in its parent
     Border border_ = Border::None;
     double captionPoints_ = 0;
     std::vector<std::unique_ptr<Item>> items_;

@@ -164,11 +164,11 @@ TEST(Container, ARecolouredBoxShowsWhatABoxMadeInThatColourShows)
     }
 }
 
-TEST(Container, ABoxItsParentPaintsShowsWhatItShowedAsAWidget)
+TEST(Container, ABoxWithoutAWidgetShowsWhatItShowedAsAWidget)
 {
     // Two wires meeting at a corner, a marker half off one of them and a meter's rim on the
     // other, under a wire made after them that stays a widget; then the wires are recoloured.
-    auto scene = [](bool paintedByParent, QColor wire) {
+    auto scene = [](bool withoutWidget, QColor wire) {
         auto window = MakeBox();
         window->Drawing()->Line(0, 1600, 6000, 1600, Qt::red);
         auto strip = [&](int l, int t, int w, int h) {
@@ -182,9 +182,9 @@ TEST(Container, ABoxItsParentPaintsShowsWhatItShowedAsAWidget)
         down->AddShape(platform::ShapeKind::Circle, -150, 330, 465, 495, Qt::black, 2, true, QColor(255, 192, 192));
         new platform::Swatch(across, Qt::blue, 0, QRect(2900, -40, 165, 165));
         strip(3300, 1400, 165, 1200)->SetBackColor(Qt::darkGreen);
-        if (paintedByParent)
+        if (withoutWidget)
             for (Container* c : {across, down})
-                c->SetPaintedByParent();
+                c->SetWithoutWidget();
         return std::make_tuple(std::move(window), across, down);
     };
     auto shown = [](Container& w) {
@@ -200,7 +200,7 @@ TEST(Container, ABoxItsParentPaintsShowsWhatItShowedAsAWidget)
               0);
 }
 
-TEST(Container, ABoxItsParentPaintsLeavesNothingWhereItWasWhenItMoves)
+TEST(Container, ABoxLeavesNothingWhereItWasWhenItMoves)
 {
     // Two plates swap places in the same colours, as at a zero of the charge; then one moves
     // to a place of its own. A hidden widget gets no move event, yet the screen must show them
@@ -210,7 +210,7 @@ TEST(Container, ABoxItsParentPaintsLeavesNothingWhereItWasWhenItMoves)
         auto* box = new Container(window.get());
         platform::Place(box, 600, top, 3000, 255);
         box->SetBackColor(c);
-        box->SetPaintedByParent();
+        box->SetWithoutWidget();
         return box;
     };
     Container* up = plate(1000, Qt::red);
@@ -393,35 +393,4 @@ TEST(Surface, FiguresDrawnAgainFrameAfterFrameShowWhatTheirWholeHistoryWould)
         s.SetMapping(s.GetMapping());  // drawn again from the record, every figure in full
         EXPECT_EQ(testsupport::DifferentPixels(drawn, s.Layer()), 0) << frames << " frames";
     }
-}
-
-TEST(Container, ALabelOnAWireShowsItsLetterAtTheScaleAndRatioItIsPaintedAt)
-{
-    // The letter is kept as painted; after a rescale, and in a picture of another ratio, it
-    // must be the letter drawn there afresh.
-    const QColor pink(255, 192, 192);
-    QWidget window;
-    auto* label = new platform::TextLabel(&window, "A", {"Arial", 14.25, true, false}, pink);
-    platform::Place(label, 8200, 4830, 195, 375);
-    auto picture = [&](double dpr, bool afresh) {
-        QImage img((QSizeF(label->size()) * dpr).toSize(), QImage::Format_ARGB32_Premultiplied);
-        img.setDevicePixelRatio(dpr);
-        if (!afresh) {
-            label->render(&img);
-            return img;
-        }
-        QPainter p(&img);
-        p.fillRect(label->rect(), pink);
-        p.setFont(label->font());
-        p.drawText(label->rect().adjusted(1, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop, "A");
-        return img;
-    };
-    for (const double scale : {1.0, 2.0, 1.0}) {
-        platform::SetSceneScale(scale);
-        platform::Relayout(&window);
-        for (const double dpr : {1.0, 2.0})
-            EXPECT_EQ(testsupport::DifferentPixels(picture(dpr, false), picture(dpr, true)), 0)
-                << scale << " " << dpr;
-    }
-    platform::SetSceneScale(1.0);
 }

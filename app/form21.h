@@ -60,7 +60,7 @@ public:
     platform::HotArea *Image1, *Image2, *Image3, *Image4, *Image5, *Image6;
     platform::HotArea *imgOn1, *imgKey0, *imgPow0;  // imgOn(1), imgKey(0), imgPow(0)
 
-    platform::TextLabel *Text1, *Text2;
+    platform::Container *Text1, *Text2;  // the letters on the meters' symbols
     platform::Swatch *imgU, *imgI;
     platform::Swatch *magneticBar, *electricBar;  // in picBenerg and picEenerg
 

@@ -1,5 +1,8 @@
 #pragma once
 // Small makers for the layout: a box, a marker, a hot area, each placed in twips.
+#include <QPainter>
+#include <algorithm>
+
 #include "markers/charge_marker.h"
 #include "platform/colours.h"
 #include "platform/container.h"
@@ -36,6 +39,30 @@ inline platform::HotArea* MakeHotArea(QWidget* parent, int l, int t, int w, int 
     auto* a = new platform::HotArea(parent, tip, clickable);
     platform::Place(a, l, t, w, h);
     return a;
+}
+
+// A letter on a coloured ground (the meters' symbols on the wires): a box of the scene whose
+// picture is the letter laid out at the box's size in logical pixels, as a control lays out
+// its caption, and drawn at the ratio it is shown at.
+inline platform::Container* MakeLetter(QWidget* parent, const QString& letter, const platform::FontSpec& font,
+                                       QColor back, int l, int t, int w, int h)
+{
+    auto* box = MakeBox(parent, l, t, w, h, back);
+    box->AddPicture(0, 0, w, h, [box, letter, font, back](QSize device) {
+        const QRect logical(QPoint(), box->size());
+        QImage img(device, QImage::Format_ARGB32_Premultiplied);
+        img.setDevicePixelRatio(double(device.height()) / std::max(1, logical.height()));
+        QPainter p(&img);
+        p.fillRect(logical, back);
+        p.setPen(Qt::black);
+        p.setFont(platform::MakeFont(font, platform::LogicalMapping().PixelsPerTwip()));
+        p.drawText(logical.adjusted(1, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop, letter);
+        p.end();
+        img.setDevicePixelRatio(1);  // the backdrop it is painted into is in device pixels
+        return img;
+    });
+    box->SetWithoutWidget();
+    return box;
 }
 
 inline const QColor kWhite(255, 255, 255);

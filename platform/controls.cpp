@@ -258,33 +258,4 @@ void Slider::paintEvent(QPaintEvent* e)
     PaintFocusMark(this);
 }
 
-TextLabel::TextLabel(QWidget* parent, const QString& text, const FontSpec& font, QColor back)
-    : QWidget(parent), text_(text), back_(back)
-{
-    SetFontSpec(this, font);
-    setAccessibleName(text);
-    setFocusPolicy(Qt::NoFocus);
-    setAttribute(Qt::WA_OpaquePaintEvent);  // it fills itself: nothing beneath need be painted
-}
-
-void TextLabel::paintEvent(QPaintEvent*)
-{
-    QPainter p(this);
-    // The ratio of what is painted on: the screen's, or that of a picture the window is rendered into.
-    const double dpr = p.deviceTransform().m11();
-    const QSize device = (QSizeF(size()) * dpr).toSize();
-    if (painted_.size() != device || painted_.devicePixelRatio() != dpr || paintedFont_ != font()) {
-        painted_ = QImage(device, QImage::Format_ARGB32_Premultiplied);
-        painted_.setDevicePixelRatio(dpr);
-        paintedFont_ = font();
-        QPainter image(&painted_);
-        image.fillRect(rect(), back_);
-        image.setPen(Qt::black);
-        image.setFont(font());
-        image.drawText(rect().adjusted(1, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop, text_);
-    }
-    p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.drawImage(QPoint(0, 0), painted_);
-}
-
 }  // namespace platform

@@ -1,6 +1,6 @@
 #pragma once
-// The small controls of the window: hot areas, buttons, options, sliders, text labels and
-// coloured swatches. Each is placed in twips (placement.h) and painted at the scene scale.
+// The small controls of the window: hot areas, buttons, options and sliders. Each is placed
+// in twips (placement.h) and painted at the scene scale.
 #include <QColor>
 #include <QPixmap>
 #include <QPushButton>
@@ -109,25 +109,6 @@ public:
 protected:
     bool event(QEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
-};
-
-// A one-line, read-only text on a coloured ground (the letters on the meter symbols).
-class TextLabel : public QWidget {
-    Q_OBJECT
-public:
-    TextLabel(QWidget* parent, const QString& text, const FontSpec& font, QColor back);
-    QString Text() const { return text_; }
-
-protected:
-    void paintEvent(QPaintEvent* e) override;
-
-private:
-    QString text_;
-    QColor back_;
-    // The label as last painted: it stands on a wire that is repainted on every frame, and
-    // laying out and rasterising its letter each time costs more than copying it.
-    QImage painted_;
-    QFont paintedFont_;
 };
 
 }  // namespace platform

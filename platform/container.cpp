@@ -124,6 +124,14 @@ Surface& Container::EnableDrawing(QColor eraseColour, double penPx)
     return *surface_;
 }
 
+void Container::RepaintCovered(QWidget* control)
+{
+    if (auto* box = qobject_cast<Container*>(control->parentWidget()))
+        box->Repaint(control->geometry());
+    else
+        control->update();
+}
+
 void Container::InvalidateBackdrop()
 {
     backdropDirty_ = true;
@@ -155,7 +163,7 @@ void Container::Invalidate(const QRect& r)
             grow = &p;
             break;
         }
-    constexpr std::size_t kMostPending = 24;  // separate places drawn on in one frame: wires, fields
+    constexpr std::size_t kMostPending = 96;  // separate places a frame draws on in the whole scene
     if (!grow && pending_.size() < kMostPending) {
         pending_.push_back(r);
         Request(r);
@@ -183,6 +191,12 @@ void Container::Request(const QRect& logical)
 
 bool Container::event(QEvent* e)
 {
+    // The boxes within it, kept in painting order: a frame composes a few rectangles, each of
+    // which would otherwise look through every child, controls included.
+    if (e->type() == QEvent::ChildAdded || e->type() == QEvent::ChildRemoved)
+        boxesStale_ = true;
+    if (e->type() == QEvent::ZOrderChange && SceneParent())
+        SceneParent()->boxesStale_ = true;
     if (e->type() == QEvent::UpdateRequest && held_) {
         held_ = false;
         for (const QRect& r : pending_)

@@ -10,6 +10,7 @@
 // order they were made. Child controls are widgets and lie above the whole scene.
 #include <QColor>
 #include <QImage>
+#include <QVarLengthArray>
 #include <QWidget>
 #include <memory>
 #include <unordered_map>
@@ -74,6 +75,10 @@ public:
     // controls.
     QImage Compose(double dpr);
 
+    // A control's look changed (its focus, whether it is enabled): the scene repaints what it
+    // covers, and the control above it with it.
+    static void RepaintCovered(QWidget* control);
+
     // The sprites, in the order they are painted (the order they were made).
     const std::vector<std::unique_ptr<Sprite>>& Sprites() const { return sprites_; }
 
@@ -86,14 +91,22 @@ private:
     friend class Sprite;
     void Adopt(Sprite* sprite) { sprites_.emplace_back(sprite); }
     void SpriteChanged(const Sprite& sprite) { Damage(sprite.Geometry()); }
-    void PaintSprites(QPainter& p, const QRect& dirty) const;
+    // A dirty area as rectangles that do not overlap: a frame's area meets dozens of boxes,
+    // and a region made for each costs more than composing what lies in it.
+    using Rects = QVarLengthArray<QRect, 16>;
+    // `dirty` in this box, the sprites' own places from its scene's origin.
+    void PaintSprites(QPainter& p, const Rects& dirty, QPoint origin) const;
     // The box it is a part of, or none for the scene's root (the window).
     Container* SceneParent() const { return qobject_cast<Container*>(parentWidget()); }
     bool InScene() const { return withoutWidget_ || !isHidden(); }
-    // Composes the box and the boxes within it into the dirty region (logical pixels of this
-    // box), with `p` set up for this box, at the ratio of what the root paints on.
-    void PaintBox(QPainter& p, const QRegion& region, double dpr);
-    void PaintBoxesWithin(QPainter& p, const QRegion& dirty, double dpr);
+    // Composes the box and the boxes within it into the dirty rectangles (logical pixels of
+    // this box), with `p` set up for this box, at the ratio of what the root paints on.
+    void PaintBox(QPainter& p, const Rects& dirty, double dpr);
+    // The boxes within it that are in the scene and meet the dirty area, in painting order.
+    using Boxes = QVarLengthArray<Container*, 32>;
+    Boxes BoxesMeeting(const Rects& dirty) const;
+    void PaintBoxesWithin(QPainter& p, const Rects& dirty, const Boxes& met, double dpr);
+    static Rects Uncovered(const Rects& rects, const Boxes& above, double dpr);
     // A part of this box (logical pixels) must be painted again: the scene's root is told.
     void Repaint(const QRect& logical);
     void EnsureRasters(double dpr);
@@ -130,6 +143,8 @@ private:
     // A window's frame repaints a few dozen places, each of which would cost Qt a union with
     // its growing dirty region: they are gathered here, and passed on together.
     bool held_ = false;
+    mutable std::vector<Container*> boxes_;  // the boxes within it, in painting order
+    mutable bool boxesStale_ = true;
     bool backdropDirty_ = true;
     double rasterDpr_ = 0;
     double rasterScale_ = 0;

@@ -1,11 +1,14 @@
 #include "platform/container.h"
 
+#include <QApplication>
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
 
 #include "platform/colours.h"
+#include "platform/controls.h"
+#include "platform/focus_mark.h"
 
 // How a scene of boxes becomes pixels: each box's rasters, and the composing of a dirty area.
 namespace platform {
@@ -109,7 +112,7 @@ QImage Container::Compose(double dpr)
     if (surface_)
         p.drawImage(QRectF(out.rect()), surface_->Layer(), QRectF(surface_->Layer().rect()));
     p.scale(dpr, dpr);
-    PaintSprites(p, QRect(QPoint(), QSizeF(out.size() / dpr).toSize()));
+    PaintSprites(p, Rects{QRect(QPoint(), QSizeF(out.size() / dpr).toSize())}, QPoint());
     p.end();
     return out;
 }
@@ -133,14 +136,19 @@ void Container::paintEvent(QPaintEvent* e)
     }
     pending_.clear();
     // Many small dirty rectangles (a frame's worth of figures) are cheaper painted as one.
-    constexpr int kMostRectangles = 32;
+    constexpr int kMostRectangles = 128;
     const QRegion& region = e->region();
     QPainter p(this);
-    PaintBox(p, region.rectCount() > kMostRectangles ? QRegion(region.boundingRect()) : region,
-             p.deviceTransform().m11());  // the ratio of what it paints on: the screen, or a picture
+    Rects dirty;
+    if (region.rectCount() > kMostRectangles)
+        dirty.append(region.boundingRect());
+    else
+        for (const QRect& r : region)
+            dirty.append(r);
+    PaintBox(p, dirty, p.deviceTransform().m11());  // the ratio of what it paints on: the screen, or a picture
 }
 
-void Container::PaintBox(QPainter& p, const QRegion& dirty, double dpr)
+void Container::PaintBox(QPainter& p, const Rects& dirty, double dpr)
 {
     EnsureRasters(dpr);
     const QPoint origin = Origin();
@@ -157,7 +165,8 @@ void Container::PaintBox(QPainter& p, const QRegion& dirty, double dpr)
                                                   kept->bytesPerLine(), QImage::Format_RGB32)
                                          : *kept;
     }
-    for (const QRect& r : dirty) {
+    const Boxes met = BoxesMeeting(dirty);
+    for (const QRect& r : Uncovered(dirty, met, dpr)) {
         // A window larger than the scene shows its background beyond the scene; a clear box
         // shows what lies beneath it there (its pixel edges can lie a pixel beyond its scene).
         if (!scene.contains(r) && !transparent_)
@@ -188,49 +197,124 @@ void Container::PaintBox(QPainter& p, const QRegion& dirty, double dpr)
         }
     }
     p.translate(origin);
-    PaintSprites(p, dirty.boundingRect().translated(-origin));
+    PaintSprites(p, dirty, origin);
     p.translate(-origin);
-    PaintBoxesWithin(p, dirty, dpr);
+    PaintBoxesWithin(p, dirty, met, dpr);
+    // A hot area paints nothing of its own (controls.h): its focus mark lies above the boxes.
+    auto* area = qobject_cast<HotArea*>(QApplication::focusWidget());
+    if (area && area->parentWidget() == this && KeyboardFocusShown(area) &&
+        std::any_of(dirty.begin(), dirty.end(), [&](const QRect& r) { return r.intersects(area->geometry()); }))
+        PaintFocusMark(p, area->geometry());
 }
 
-void Container::PaintBoxesWithin(QPainter& p, const QRegion& dirty, double dpr)
+
+// The rectangles less what the opaque boxes among `above` cover: what such a box covers is
+// painted by it alone, as Qt leaves an opaque widget's area out of what lies beneath it. A
+// meter on a frame would otherwise be copied once for the frame and again for itself. At a
+// ratio where a logical edge falls between device pixels the box's edge pixels are shared
+// with what lies beneath: that is painted whole, and the box over it.
+Container::Rects Container::Uncovered(const Rects& rects, const Boxes& above, double dpr)
 {
-    for (QObject* child : children()) {
-        auto* box = qobject_cast<Container*>(child);
-        if (!box || !box->InScene())
+    if (dpr != std::floor(dpr))
+        return rects;
+    Rects open;
+    for (const QRect& r : rects) {
+        QRegion rest;  // made only where a box covers part of the rectangle
+        bool cut = false, covered = false;
+        for (const Container* box : above) {
+            const QRect g = box->geometry();
+            if (box->transparent_ || box->back_.alpha() != 255 || !g.intersects(r))
+                continue;
+            if (g.contains(r)) {
+                covered = true;
+                break;
+            }
+            if (!cut)
+                rest = QRegion(r);
+            cut = true;
+            rest -= g;
+        }
+        if (covered)
             continue;
-        const QRegion here = dirty.intersected(box->geometry());
+        if (!cut)
+            open.append(r);
+        else
+            for (const QRect& part : rest)
+                open.append(part);
+    }
+    return open;
+}
+
+Container::Boxes Container::BoxesMeeting(const Rects& dirty) const
+{
+    if (boxesStale_) {
+        boxes_.clear();
+        for (QObject* child : children())
+            if (auto* box = qobject_cast<Container*>(child))
+                boxes_.push_back(box);
+        boxesStale_ = false;
+    }
+    QRect bound;
+    for (const QRect& r : dirty)
+        bound |= r;
+    Boxes met;
+    for (Container* box : boxes_)
+        if (box->InScene() && box->geometry().intersects(bound))
+            met.append(box);
+    return met;
+}
+
+void Container::PaintBoxesWithin(QPainter& p, const Rects& dirty, const Boxes& met, double dpr)
+{
+    for (qsizetype i = 0; i < met.size(); ++i) {
+        Container* box = met[i];
+        const QRect g = box->geometry();
+        Rects in;
+        for (const QRect& r : dirty)
+            if (const QRect part = r.intersected(g); !part.isEmpty())
+                in.append(part);
+        Rects here;  // in the box's own coordinates
+        QRect hereBound;
+        for (const QRect& r : Uncovered(in, Boxes(met.begin() + i + 1, met.end()), dpr)) {
+            here.append(r.translated(-g.topLeft()));
+            hereBound |= here.back();
+        }
         if (here.isEmpty())
             continue;
-        if (box->OnlyColourIn(here.boundingRect().translated(-box->pos()))) {
+        p.save();
+        p.translate(g.topLeft());
+        if (box->OnlyColourIn(hereBound)) {
             // A wire without a marker in the dirty area: its colour, filled inside it, needs no
             // clip of its own (in bands, as a blit, to keep Qt's thread pool asleep).
             const int band = std::max(1, static_cast<int>(kRowsPerBlit / dpr));
             for (const QRect& r : here)
                 for (int top = r.top(); top <= r.bottom(); top += band)
                     p.fillRect(QRect(r.left(), top, r.width(), std::min(band, r.bottom() + 1 - top)), box->back_);
-            continue;
+        } else {
+            // The box's pixels stay inside it, as a widget's would.
+            if (here.size() == 1) {
+                p.setClipRect(hereBound);
+            } else {
+                QRegion clip;
+                clip.setRects(here.constData(), static_cast<int>(here.size()));
+                p.setClipRegion(clip);
+            }
+            box->PaintBox(p, here, dpr);
         }
-        // The box's pixels stay inside it, as a widget's would.
-        p.save();
-        if (here.rectCount() == 1)
-            p.setClipRect(here.boundingRect());
-        else
-            p.setClipRegion(here);
-        p.translate(box->pos());
-        box->PaintBox(p, here.translated(-box->pos()), dpr);
         p.restore();
     }
 }
 
-void Container::PaintSprites(QPainter& p, const QRect& dirty) const
+void Container::PaintSprites(QPainter& p, const Rects& dirty, QPoint origin) const
 {
-    // Painted over the whole dirty box; the paint's own clip keeps them to the dirty region.
+    // A sprite is painted whole where it meets a dirty rectangle; the clip keeps it to the
+    // dirty area. A frame's rectangles lie far apart: their bounding box would hold them all.
     for (const auto& sprite : sprites_) {
         if (!sprite->IsShown())
             continue;
         const QRect r = sprite->Geometry();
-        if (r.intersects(dirty))
+        const QRect inBox = r.translated(origin);
+        if (std::any_of(dirty.begin(), dirty.end(), [&](const QRect& d) { return d.intersects(inBox); }))
             sprite->Paint(p, r);
     }
 }

@@ -13,6 +13,7 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionSlider>
 
+#include "platform/container.h"
 #include "platform/focus_mark.h"
 #include "platform/twips.h"
 
@@ -25,8 +26,8 @@ HotArea::HotArea(QWidget* parent, const QString& tooltip, bool clickable) : QWid
     setAccessibleName(tooltip.trimmed());
     setAttribute(Qt::WA_TranslucentBackground, true);
     setAttribute(Qt::WA_NoSystemBackground, true);
-    // It paints nothing but its focus mark. Over a wire repainted on every frame, Qt would
-    // paint it on every frame too: it takes part in painting only while it has the focus.
+    // It paints nothing: its focus mark is a part of the scene beneath it. Over a wire
+    // repainted on every frame, Qt would otherwise paint it on every frame too.
     setUpdatesEnabled(false);
     if (clickable_) {
         setCursor(Qt::PointingHandCursor);
@@ -44,18 +45,16 @@ void HotArea::keyPressEvent(QKeyEvent* e)
     QWidget::keyPressEvent(e);
 }
 
-void HotArea::paintEvent(QPaintEvent*) { PaintFocusMark(this); }
-
 void HotArea::focusInEvent(QFocusEvent* e)
 {
-    setUpdatesEnabled(true);
     QWidget::focusInEvent(e);
+    Container::RepaintCovered(this);
 }
 
 void HotArea::focusOutEvent(QFocusEvent* e)
 {
-    QWidget::focusOutEvent(e);  // the mark's place is repainted, by the window beneath
-    setUpdatesEnabled(false);
+    QWidget::focusOutEvent(e);
+    Container::RepaintCovered(this);
 }
 
 bool HotArea::event(QEvent* e)

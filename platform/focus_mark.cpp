@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QWidget>
 
+#include "platform/container.h"
+
 namespace platform {
 
 namespace {
@@ -22,19 +24,24 @@ void PaintFocusMark(QWidget* w)
     if (!KeyboardFocusShown(w))
         return;
     QPainter p(w);
+    PaintFocusMark(p, w->rect());
+}
+
+void PaintFocusMark(QPainter& p, const QRect& where)
+{
     // Drawn whole, then copied: a dotted line drawn under a clip starts its dots afresh at the
     // clip's edge, and a mark repainted in part (a wire beneath it changed) must be the mark
     // painted whole.
     const double dpr = p.deviceTransform().m11();
-    QImage mark((QSizeF(w->size()) * dpr).toSize(), QImage::Format_ARGB32_Premultiplied);
+    QImage mark((QSizeF(where.size()) * dpr).toSize(), QImage::Format_ARGB32_Premultiplied);
     mark.setDevicePixelRatio(dpr);
     mark.fill(Qt::transparent);
     QPainter m(&mark);
     m.setPen(QPen(Qt::black, kMarkPx, Qt::DotLine));
     m.setBrush(Qt::NoBrush);
-    m.drawRect(QRectF(w->rect()).adjusted(kMarkPx / 2.0, kMarkPx / 2.0, -kMarkPx / 2.0, -kMarkPx / 2.0));
+    m.drawRect(QRectF(QPointF(), where.size()).adjusted(kMarkPx / 2.0, kMarkPx / 2.0, -kMarkPx / 2.0, -kMarkPx / 2.0));
     m.end();
-    p.drawImage(QPoint(0, 0), mark);
+    p.drawImage(where.topLeft(), mark);
 }
 
 bool SwallowTooltipWhileDisabled(QWidget* w, QEvent* e)
@@ -61,7 +68,7 @@ bool FocusMarkFollowsInput::eventFilter(QObject* watched, QEvent* e)
     window_->setAttribute(Qt::WA_KeyboardFocusChange, key);
     // The focus may stay where it is (a key that moves nothing, a click on the scene).
     if (QWidget* focused = window_->focusWidget())
-        focused->update();
+        Container::RepaintCovered(focused);
     return false;
 }
 

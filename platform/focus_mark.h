@@ -11,6 +11,7 @@
 
 class QEvent;
 class QPainter;
+class QRect;
 class QWidget;
 
 namespace platform {
@@ -20,6 +21,8 @@ bool KeyboardFocusShown(const QWidget* w);
 
 // A two-pixel dotted black frame just inside the widget, when KeyboardFocusShown.
 void PaintFocusMark(QWidget* w);
+// That frame just inside `where`, painted with `p`.
+void PaintFocusMark(QPainter& p, const QRect& where);
 
 // A disabled control shows no tooltip, and its parent's does not show in its place:
 // true when the event was such a tooltip request and has been swallowed.

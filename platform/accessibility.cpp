@@ -7,53 +7,38 @@
 #include <QWidget>
 #include <cmath>
 
+#include "platform/accessibility_registry.h"
 #include "platform/container.h"
 #include "platform/controls.h"
 #include "platform/notification.h"
 
 namespace platform {
 
-namespace {
-
-class HeadingInterface;
-
-// What the program said about a widget, and what was last announced of it.
-struct Exposed {
-    QAccessible::Role role = QAccessible::NoRole;
-    std::function<Reading()> read;
-    std::function<void()> press;
-    std::function<QString()> meaning;
-    std::function<bool()> standsHere;
-    std::function<QString()> heading;
-    std::function<QRect()> headingRect;
-    QAccessible::Id headingId = 0;
-    bool announced = false;  // the values below hold what the last look saw
-    double value = 0;
-    bool checked = false;
-    QString text;
-};
-
-QHash<const QWidget*, Exposed>& Registry()
+QHash<const QWidget*, Exposed>& Exposed::Registry()
 {
     static QHash<const QWidget*, Exposed> registry;
     return registry;
 }
 
+namespace {
+
+class HeadingInterface;
+
 const Exposed* Find(const QWidget* w)
 {
-    const auto it = Registry().constFind(w);
-    return it == Registry().constEnd() ? nullptr : &*it;
+    const auto it = Exposed::Registry().constFind(w);
+    return it == Exposed::Registry().constEnd() ? nullptr : &*it;
 }
 
 Exposed& Enter(QWidget* w)
 {
-    if (!Registry().contains(w))
+    if (!Exposed::Registry().contains(w))
         QObject::connect(w, &QObject::destroyed, [w] {
-            const Exposed e = Registry().take(w);
+            const Exposed e = Exposed::Registry().take(w);
             if (e.headingId)
                 QAccessible::deleteAccessibleInterface(e.headingId);
         });
-    return Registry()[w];
+    return Exposed::Registry()[w];
 }
 
 // Is the widget an element of the tree, or only part of the picture?
@@ -362,50 +347,6 @@ void ExposeHeading(QWidget* window, std::function<QString()> text, std::function
     e.headingRect = std::move(where);
     if (!e.headingId)
         e.headingId = QAccessible::registerAccessibleInterface(new HeadingInterface(window));
-}
-
-AccessibleAnnouncer::AccessibleAnnouncer(QWidget* window) : QObject(window), window_(window)
-{
-    connect(&timer_, &QTimer::timeout, this, &AccessibleAnnouncer::AnnounceChanges);
-    timer_.start(kLookEveryMs);
-}
-
-void AccessibleAnnouncer::AnnounceChanges()
-{
-    for (auto it = Registry().begin(); it != Registry().end(); ++it) {
-        auto* w = const_cast<QWidget*>(it.key());
-        if (w->window() != window_)
-            continue;
-        Exposed& e = it.value();
-        const bool first = !e.announced;
-        e.announced = true;
-        if (e.read) {
-            const double v = e.read().value;
-            if (!first && v != e.value) {
-                QAccessibleValueChangeEvent event(w, v);
-                send(&event);
-            }
-            e.value = v;
-        }
-        if (e.standsHere) {
-            const bool c = e.standsHere();
-            if (!first && c != e.checked) {
-                QAccessible::State changed;
-                changed.checked = true;
-                QAccessibleStateChangeEvent event(w, changed);
-                send(&event);
-            }
-            e.checked = c;
-        }
-        if (e.heading) {
-            const QString t = e.heading();
-            if (!first && t != e.text) {
-                QAccessibleEvent event(QAccessible::accessibleInterface(e.headingId), QAccessible::NameChanged);
-                send(&event);
-            }
-            e.text = t;
-        }
-    }
 }
 
 }  // namespace platform

@@ -106,7 +106,7 @@ private:
     using Boxes = QVarLengthArray<Container*, 32>;
     Boxes BoxesMeeting(const Rects& dirty) const;
     void PaintBoxesWithin(QPainter& p, const Rects& dirty, const Boxes& met, double dpr);
-    static Rects Uncovered(const Rects& rects, const Boxes& above, double dpr);
+    static bool Hidden(const QRect& r, const Container* const* above, const Container* const* end, double dpr);
     // A part of this box (logical pixels) must be painted again: the scene's root is told.
     void Repaint(const QRect& logical);
     void EnsureRasters(double dpr);

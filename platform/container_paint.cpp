@@ -166,7 +166,9 @@ void Container::PaintBox(QPainter& p, const Rects& dirty, double dpr)
                                          : *kept;
     }
     const Boxes met = BoxesMeeting(dirty);
-    for (const QRect& r : Uncovered(dirty, met, dpr)) {
+    for (const QRect& r : dirty) {
+        if (Hidden(r, met.begin(), met.end(), dpr))
+            continue;
         // A window larger than the scene shows its background beyond the scene; a clear box
         // shows what lies beneath it there (its pixel edges can lie a pixel beyond its scene).
         if (!scene.contains(r) && !transparent_)
@@ -208,41 +210,23 @@ void Container::PaintBox(QPainter& p, const Rects& dirty, double dpr)
 }
 
 
-// The rectangles less what the opaque boxes among `above` cover: what such a box covers is
-// painted by it alone, as Qt leaves an opaque widget's area out of what lies beneath it. A
-// meter on a frame would otherwise be copied once for the frame and again for itself. At a
-// ratio where a logical edge falls between device pixels the box's edge pixels are shared
-// with what lies beneath: that is painted whole, and the box over it.
-Container::Rects Container::Uncovered(const Rects& rects, const Boxes& above, double dpr)
+// Whether an opaque box among `above` holds the rectangle whole: what lies beneath it there
+// is not painted, as Qt leaves an opaque widget's area out of its parent's paint. A meter's
+// needle would otherwise be copied once for the frame beneath the meter and again for the
+// meter. Where a box covers a rectangle in part, both are painted, in order. At a ratio where
+// a logical edge falls between device pixels a box's edge pixels show what lies beneath too.
+bool Container::Hidden(const QRect& r, const Container* const* above, const Container* const* end, double dpr)
 {
     if (dpr != std::floor(dpr))
-        return rects;
-    Rects open;
-    for (const QRect& r : rects) {
-        QRegion rest;  // made only where a box covers part of the rectangle
-        bool cut = false, covered = false;
-        for (const Container* box : above) {
-            const QRect g = box->geometry();
-            if (box->transparent_ || box->back_.alpha() != 255 || !g.intersects(r))
-                continue;
-            if (g.contains(r)) {
-                covered = true;
-                break;
-            }
-            if (!cut)
-                rest = QRegion(r);
-            cut = true;
-            rest -= g;
-        }
-        if (covered)
-            continue;
-        if (!cut)
-            open.append(r);
-        else
-            for (const QRect& part : rest)
-                open.append(part);
+        return false;
+    for (; above != end; ++above) {
+        const Container* box = *above;
+        const QRect& g = box->geometry();
+        if (!box->transparent_ && box->back_.alpha() == 255 && g.left() <= r.left() && r.right() <= g.right() &&
+            g.top() <= r.top() && r.bottom() <= g.bottom())
+            return true;
     }
-    return open;
+    return false;
 }
 
 Container::Boxes Container::BoxesMeeting(const Rects& dirty) const
@@ -269,14 +253,16 @@ void Container::PaintBoxesWithin(QPainter& p, const Rects& dirty, const Boxes& m
     for (qsizetype i = 0; i < met.size(); ++i) {
         Container* box = met[i];
         const QRect g = box->geometry();
-        Rects in;
-        for (const QRect& r : dirty)
-            if (const QRect part = r.intersected(g); !part.isEmpty())
-                in.append(part);
         Rects here;  // in the box's own coordinates
         QRect hereBound;
-        for (const QRect& r : Uncovered(in, Boxes(met.begin() + i + 1, met.end()), dpr)) {
-            here.append(r.translated(-g.topLeft()));
+        for (const QRect& r : dirty) {
+            // QRect's own test is a call: this one runs for every rectangle and box of a frame.
+            if (r.right() < g.left() || g.right() < r.left() || r.bottom() < g.top() || g.bottom() < r.top())
+                continue;
+            const QRect part = r & g;
+            if (Hidden(part, met.begin() + i + 1, met.end(), dpr))
+                continue;
+            here.append(part.translated(-g.topLeft()));
             hereBound |= here.back();
         }
         if (here.isEmpty())

@@ -18,9 +18,4 @@ struct ArrowheadShape {
 void DrawArrowhead(platform::Surface& surface, double tipX, const ArrowheadShape& shape, int direction,
                    const QColor& colour);
 
-// Whether both strokes of that arrowhead were last drawn in `colour` (the surface's erase
-// colour: erased, or not drawn).
-bool ArrowheadDrawnIn(const platform::Surface& surface, double tipX, const ArrowheadShape& shape, int direction,
-                      const QColor& colour);
-
 }  // namespace fields

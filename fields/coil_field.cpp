@@ -48,30 +48,6 @@ void EraseArrowheads(platform::Surface& window, int level, int direction)
     }
 }
 
-// Whether the window shows what a call would draw, as its record of figures tells: the rings
-// of levels 0..q and their arrowheads pointing `s` in `colour`, nothing of the other
-// direction or above q, and the coil lines. Whatever the calls before drew, each left
-// exactly its own field.
-bool Shows(const platform::Surface& window, const QColor& colour, int q, int s)
-{
-    for (const CoilLine& l : kCoilLines)
-        if (window.LineColour(l.x1, l.y1, l.x2, l.y2) != QColor(Qt::black))
-            return false;
-    const QColor background = window.EraseColour();
-    for (int k = 0; k <= kTopLevel; ++k) {
-        const QColor ring = k <= q ? colour : background;
-        const double radius = kInnerRadius + kRadiusStep * k;
-        for (const double x : {kLeftEndX, kRightEndX})
-            if (window.EllipseColour(x, kEndY, radius, 0, 0, kRingAspect).rgba() != ring.rgba())
-                return false;
-        for (const int tip : {kCoilFieldRightX[k], kCoilFieldLeftX[k]})
-            if (!ArrowheadDrawnIn(window, tip, kCoilArrow, s, ring) ||
-                !ArrowheadDrawnIn(window, tip, kCoilArrow, -s, background))
-                return false;
-    }
-    return true;
-}
-
 }  // namespace
 
 void DrawCoilField(platform::Surface& window, const QColor& colour, int level, double current)
@@ -82,13 +58,6 @@ void DrawCoilField(platform::Surface& window, const QColor& colour, int level, d
     const int s = current < 0 ? +1 : -1;
     const int q = std::clamp(level, 0, kTopLevel);
     const QColor background = window.EraseColour();
-    // A loop draws the field on every frame, mostly as it stands. Drawn again, the rings would
-    // take the pixels where the coil lines cross them and the lines take them back, and the
-    // erase of the other arrowheads the tips their redraw puts back: no pixel changed, yet
-    // each was reported for a repaint.
-    if (Shows(window, colour, q, s))
-        return;
-
     DrawRings(window, q, colour);
 
     // Turn every arrowhead on the levels drawn to this step's direction.
@@ -105,8 +74,7 @@ void DrawCoilField(platform::Surface& window, const QColor& colour, int level, d
     for (int k = q + 1; k <= kTopLevel; ++k)
         EraseArrowheads(window, k, s);
 
-    // The erasing strokes cut the rings that stay and the coil lines: draw them again,
-    // which also gives every ring this step's colour.
+    // The rings that stay lie above the arrowheads, and the coil lines above everything.
     for (int k = 0; k <= q; ++k)
         DrawRings(window, k, colour);
     RedrawCoilLines(window);

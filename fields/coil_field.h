@@ -22,8 +22,8 @@ void DrawCoilField(platform::Surface& window, const QColor& colour, int level, d
 // current was, then redraws the coil lines. Used when a run stops.
 void EraseCoilField(platform::Surface& window);
 
-// The four black lines across the coil picture, which erasing the field can cut; the
-// window's paint handler calls this too.
+// The four black lines across the coil picture, drawn above the field; the window's paint
+// handler calls this too.
 void RedrawCoilLines(platform::Surface& window);
 
 }  // namespace fields

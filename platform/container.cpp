@@ -1,5 +1,6 @@
 #include "platform/container.h"
 
+#include <QCoreApplication>
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
@@ -43,6 +44,38 @@ void Container::Placed()
         for (const QRect& r : {placedAt_, geometry()})
             parent->Repaint(r);
     placedAt_ = geometry();
+}
+
+Container* Container::Root()
+{
+    Container* box = this;
+    while (Container* parent = box->SceneParent())
+        box = parent;
+    return box;
+}
+
+void Container::RebuildSoon()
+{
+    // The frame's figures are all noted first: a figure erased and drawn again within a frame
+    // changes no pixel, and its tiles are rebuilt once.
+    if (!rebuildPosted_)
+        QCoreApplication::postEvent(this, new QEvent(RebuildEvent()));
+    rebuildPosted_ = true;
+}
+
+QEvent::Type Container::RebuildEvent()
+{
+    static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+    return type;
+}
+
+void Container::RebuildDrawings()
+{
+    if (surface_)
+        surface_->Rebuild();
+    for (QObject* child : children())
+        if (auto* box = qobject_cast<Container*>(child))
+            box->RebuildDrawings();
 }
 
 void Container::Repaint(const QRect& logical)
@@ -120,6 +153,7 @@ Surface& Container::EnableDrawing(QColor eraseColour, double penPx)
     const QRect t = TwipsRect(this);
     surface_ = std::make_unique<Surface>(t.size(), eraseColour, penPx);
     surface_->SetDamageHandler([this](const QRect& device) { Damage(DeviceToLogical(device)); });
+    surface_->SetStaleHandler([this] { Root()->RebuildSoon(); });
     rasterDpr_ = 0;  // the drawing takes this widget's device pixel ratio at the next paint
     return *surface_;
 }
@@ -197,6 +231,11 @@ bool Container::event(QEvent* e)
         boxesStale_ = true;
     if (e->type() == QEvent::ZOrderChange && SceneParent())
         SceneParent()->boxesStale_ = true;
+    if (e->type() == RebuildEvent()) {
+        rebuildPosted_ = false;
+        RebuildDrawings();
+        return true;
+    }
     if (e->type() == QEvent::UpdateRequest && held_) {
         held_ = false;
         for (const QRect& r : pending_)

@@ -9,6 +9,7 @@
 // painting order: each box's backdrop, drawing and sprites, then the boxes within it, in the
 // order they were made. Child controls are widgets and lie above the whole scene.
 #include <QColor>
+#include <QEvent>
 #include <QImage>
 #include <QVarLengthArray>
 #include <QWidget>
@@ -107,6 +108,11 @@ private:
     Boxes BoxesMeeting(const Rects& dirty) const;
     void PaintBoxesWithin(QPainter& p, const Rects& dirty, const Boxes& met, double dpr);
     static bool Hidden(const QRect& r, const Container* const* above, const Container* const* end, double dpr);
+    Container* Root();
+    // A drawing in the scene has stale tiles: the root rebuilds them once the frame is drawn.
+    void RebuildSoon();
+    static QEvent::Type RebuildEvent();
+    void RebuildDrawings();
     // A part of this box (logical pixels) must be painted again: the scene's root is told.
     void Repaint(const QRect& logical);
     void EnsureRasters(double dpr);
@@ -143,6 +149,7 @@ private:
     // A window's frame repaints a few dozen places, each of which would cost Qt a union with
     // its growing dirty region: they are gathered here, and passed on together.
     bool held_ = false;
+    bool rebuildPosted_ = false;
     mutable std::vector<Container*> boxes_;  // the boxes within it, in painting order
     mutable bool boxesStale_ = true;
     bool backdropDirty_ = true;

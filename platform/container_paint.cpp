@@ -109,8 +109,13 @@ QImage Container::Compose(double dpr)
     if (Plain())
         out.fill(back_);
     QPainter p(&out);
-    if (surface_)
+    if (surface_) {
+        surface_->SetBeneath(!transparent_ && !Plain() ? &backdrop_ : nullptr);
+        p.setCompositionMode(surface_->HasBeneath() ? QPainter::CompositionMode_Source
+                                                    : QPainter::CompositionMode_SourceOver);
         p.drawImage(QRectF(out.rect()), surface_->Layer(), QRectF(surface_->Layer().rect()));
+        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    }
     p.scale(dpr, dpr);
     PaintSprites(p, Rects{QRect(QPoint(), QSizeF(out.size() / dpr).toSize())}, QPoint());
     p.end();
@@ -154,16 +159,16 @@ void Container::PaintBox(QPainter& p, const Rects& dirty, double dpr)
     const QPoint origin = Origin();
     const QRect scene(origin, QSizeF(sceneDevice_ / dpr).toSize());
     const int band = std::max(1, static_cast<int>(kRowsPerBlit / dpr));
-    // An opaque box's drawing is kept laid over its backdrop, and copied in one go. Over an
-    // opaque colour every pixel of it is opaque: read as an image without alpha, it is copied
-    // row by row instead of composed.
-    QImage shown;
-    if (surface_ && !transparent_ && !Plain()) {
-        surface_->ShowOver(&backdrop_);
-        if (const QImage* kept = surface_->Shown())
-            shown = back_.alpha() == 255 ? QImage(kept->constBits(), kept->width(), kept->height(),
-                                                  kept->bytesPerLine(), QImage::Format_RGB32)
-                                         : *kept;
+    // An opaque box's drawing lies on its backdrop. Over an opaque colour every pixel of it is
+    // opaque: read as an image without alpha, it is copied row by row instead of composed.
+    QImage layer;
+    if (surface_) {
+        surface_->SetBeneath(!transparent_ && !Plain() ? &backdrop_ : nullptr);
+        const QImage& drawn = surface_->Layer();
+        layer = surface_->HasBeneath() && back_.alpha() == 255
+                    ? QImage(drawn.constBits(), drawn.width(), drawn.height(), drawn.bytesPerLine(),
+                             QImage::Format_RGB32)
+                    : drawn;
     }
     const Boxes met = BoxesMeeting(dirty);
     for (const QRect& r : dirty) {
@@ -178,9 +183,10 @@ void Container::PaintBox(QPainter& p, const Rects& dirty, double dpr)
             const QRect s(whole.left(), top, whole.width(), std::min(band, whole.bottom() + 1 - top));
             const QRect inScene = s.translated(-origin);
             const QRectF source(inScene.x() * dpr, inScene.y() * dpr, inScene.width() * dpr, inScene.height() * dpr);
-            if (!shown.isNull()) {
+            if (surface_ && surface_->HasBeneath()) {
+                // The drawing lies on the backdrop already: copied, not composed.
                 p.setCompositionMode(QPainter::CompositionMode_Source);
-                p.drawImage(QRectF(s), shown, source);
+                p.drawImage(QRectF(s), layer, source);
                 p.setCompositionMode(QPainter::CompositionMode_SourceOver);
                 continue;
             }
@@ -195,7 +201,7 @@ void Container::PaintBox(QPainter& p, const Rects& dirty, double dpr)
                 p.drawImage(QRectF(s), backdrop_, source);
             }
             if (surface_)
-                p.drawImage(QRectF(s), surface_->Layer(), source);
+                p.drawImage(QRectF(s), layer, source);
         }
     }
     p.translate(origin);

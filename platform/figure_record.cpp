@@ -21,33 +21,26 @@ std::size_t FigureRecord::KeyHash::operator()(const Key& k) const
     return static_cast<std::size_t>(h);
 }
 
-const Figure& FigureRecord::Note(const Figure& f)
+Figure* FigureRecord::Find(Figure::Kind kind, const std::array<double, 6>& g)
 {
-    const Key key{f.kind, f.g};
-    auto it = index_.find(key);
-    if (it != index_.end()) {
-        // The figure moves to the end with its new colour; its node is reused, not reallocated.
-        figures_.splice(figures_.end(), figures_, it->second);
-        it->second->colour = f.colour;
-        it->second->drawn = ++clock_;
-        return *it->second;
-    }
-    const auto node = figures_.insert(figures_.end(), f);
-    node->drawn = ++clock_;
-    index_.emplace(key, node);
-    return *node;
+    const auto it = figures_.find(Key{kind, g});
+    return it == figures_.end() ? nullptr : &it->second;
 }
 
 const Figure* FigureRecord::Find(Figure::Kind kind, const std::array<double, 6>& g) const
 {
-    const auto it = index_.find(Key{kind, g});
-    return it == index_.end() ? nullptr : &*it->second;
+    const auto it = figures_.find(Key{kind, g});
+    return it == figures_.end() ? nullptr : &it->second;
 }
 
-void FigureRecord::Clear()
+Figure& FigureRecord::Add(Figure::Kind kind, const std::array<double, 6>& g)
 {
-    figures_.clear();
-    index_.clear();
+    Figure& f = figures_[Key{kind, g}];
+    f.kind = kind;
+    f.g = g;
+    return f;
 }
+
+void FigureRecord::Remove(const Figure& f) { figures_.erase(Key{f.kind, f.g}); }
 
 }  // namespace platform

@@ -44,6 +44,21 @@ DeviceEllipse ToDevice(const Figure& f, const Mapping& m)
     return {cx * k, cy * k, rx, ry, start, span, whole};
 }
 
+// A figure's premultiplied value laid over what lies beneath it, as QPainter lays one
+// image over another: an opaque figure covers it, a half clear one lets it through.
+QRgb Over(QRgb value, QRgb beneath)
+{
+    const int a = qAlpha(value);
+    if (a == 255 || qAlpha(beneath) == 0)
+        return value;
+    const std::uint32_t k = static_cast<std::uint32_t>(255 - a);  // rounded as Qt's own blend rounds
+    std::uint32_t rb = (beneath & 0xff00ffu) * k;
+    rb = ((rb + ((rb >> 8) & 0xff00ffu) + 0x800080u) >> 8) & 0xff00ffu;
+    std::uint32_t ag = ((beneath >> 8) & 0xff00ffu) * k;
+    ag = (ag + ((ag >> 8) & 0xff00ffu) + 0x800080u) & 0xff00ff00u;
+    return value + (ag | rb);
+}
+
 // Bresenham's walk from a to b, both ends included.
 template <typename Plot>
 void Walk(QPoint a, QPoint b, Plot&& plot)
@@ -78,81 +93,230 @@ Surface::Surface(QSize twipsSize, QColor eraseColour, double penPx)
 
 Surface::~Surface() = default;
 
-const QImage& Surface::Layer() const { return layer_; }
-
-void Surface::ShowOver(const QImage* beneath)
+void Surface::SetBeneath(const QImage* beneath)
 {
-    if (beneath != beneath_ || (beneath && beneath->cacheKey() != beneathKey_))
-        shownStale_ = true;
+    if (beneath && (beneath->size() != layer_.size() || beneath->depth() != 32))
+        beneath = nullptr;
+    if (beneath == beneath_ && (!beneath || beneath->cacheKey() == beneathKey_))
+        return;
     beneath_ = beneath;
+    beneathKey_ = beneath ? beneath->cacheKey() : 0;
+    beneathBits_ = beneath ? reinterpret_cast<const QRgb*>(beneath->constBits()) : nullptr;
+    StaleEverywhere();
 }
 
-const QImage* Surface::Shown()
+void Surface::StaleEverywhere()
 {
-    if (!beneath_ || beneath_->size() != layer_.size()) {
-        shown_ = QImage();
-        return nullptr;
-    }
-    if (shownStale_ || beneath_->cacheKey() != beneathKey_) {
-        shown_ = beneath_->convertToFormat(QImage::Format_ARGB32_Premultiplied);
-        QPainter p(&shown_);
-        p.drawImage(0, 0, layer_);
-        beneathKey_ = beneath_->cacheKey();
-        shownStale_ = false;
-    }
-    return &shown_;
+    for (int tile = 0; tile < static_cast<int>(tiles_.size()); ++tile)
+        MarkStale(tile);
+}
+
+const QImage& Surface::Layer()
+{
+    Rebuild();
+    return layer_;
 }
 
 void Surface::SetMapping(const Mapping& mapping)
 {
     mapping_ = mapping;
-    shownStale_ = true;
-    ++mappingStamp_;
+    beneath_ = nullptr;  // the owner gives it again at this size
+    beneathBits_ = nullptr;
     const QSize device(std::max(1, mapping_.Px(twipsSize_.width())), std::max(1, mapping_.Px(twipsSize_.height())));
     layer_ = QImage(device, QImage::Format_ARGB32_Premultiplied);
     layer_.fill(Qt::transparent);
+    stride_ = static_cast<std::size_t>(layer_.bytesPerLine()) / sizeof(QRgb);
     tileColumns_ = ((device.width() - 1) >> kTileShift) + 1;
-    tileChanged_.assign(static_cast<std::size_t>(tileColumns_) * (((device.height() - 1) >> kTileShift) + 1), 0);
-    fillBarrier_ = fillClock_;
-    for (const Figure& f : record_.Figures())
-        Rasterise(f);
+    const auto tiles = static_cast<std::size_t>(tileColumns_) * (((device.height() - 1) >> kTileShift) + 1);
+    tiles_.assign(tiles, {});
+    isStale_.assign(tiles, false);
+    stale_.clear();
+    // Every figure found again at this mapping, put back in painting order.
+    std::vector<Figure*> figures;
+    record_.ForEach([&](Figure& f) { figures.push_back(&f); });
+    std::sort(figures.begin(), figures.end(), [](const Figure* a, const Figure* b) { return a->order < b->order; });
+    for (Figure* f : figures)
+        Place(*f);
     if (damage_)
         damage_(layer_.rect());
 }
 
-void Surface::Note(const Figure& f)
+void Surface::Note(Figure::Kind kind, const std::array<double, 6>& g, QColor colour)
 {
-    // Only the pixels that take another value need painting: a loop draws every figure of a
-    // step whether it changed or not, and most of them did not.
-    const QRect changed = Rasterise(record_.Note(f));
+    const QRgb value = colour == erase_ ? 0 : qPremultiply(colour.rgba());
+    Figure* f = record_.Find(kind, g);
+    QRect changed;
+    if (!f) {
+        if (value == 0)
+            return;  // not shown, and erased again
+        f = &record_.Add(kind, g);
+        f->value = value;
+        changed = Place(*f);
+    } else if (value == 0) {
+        // An erased figure is forgotten: what lies beneath it shows again, other figures too.
+        for (const Figure::TilePixels& t : f->tiles) {
+            auto& on = tiles_[static_cast<std::size_t>(t.tile)];
+            on.erase(std::find_if(on.begin(), on.end(), [&](const OnTile& o) { return o.figure == f; }));
+            MarkStale(t.tile);
+        }
+        record_.Remove(*f);
+    } else {
+        const bool recoloured = f->value != value;
+        f->value = value;
+        changed = Raise(*f, recoloured);
+    }
     if (damage_ && !changed.isEmpty())
         damage_(changed);
 }
 
-QRect Surface::Rasterise(const Figure& f)
+QRect Surface::Place(Figure& f)
 {
-    if (f.tracedFor != mappingStamp_) {
-        TraceFigure(f);
-        GatherByTile(f, runs_);
-        f.tracedFor = mappingStamp_;
-        f.filledAt = 0;
+    f.order = ++order_;
+    TraceFigure(f);
+    GatherByTile(f, runs_);
+    QRect changed;
+    QRgb* const layer = reinterpret_cast<QRgb*>(layer_.bits());
+    for (int part = 0; part < static_cast<int>(f.tiles.size()); ++part) {
+        const int tile = f.tiles[static_cast<std::size_t>(part)].tile;
+        tiles_[static_cast<std::size_t>(tile)].push_back({&f, part});
+        changed |= PaintOnTop(layer, f, part);
     }
-    const QRgb value = qPremultiply(f.colour.rgba());
-    // Most figures of a frame are drawn again as they were: their pixels, scattered over the
-    // whole layer, cost a cache miss each to look at, their tiles' clocks a few.
-    const bool asLastFilled = f.filledAt > fillBarrier_ && f.filledValue == value;
-    ++fillClock_;
-    // A pixel of an opaque colour covers what lies beneath, a clear one shows it: the shown
-    // image follows the layer pixel by pixel. Any other value is blended, which QPainter does.
-    if (qAlpha(value) != 255 && value != 0)
-        shownStale_ = true;
-    const QRect changed = Fill(f, value, asLastFilled ? f.filledAt : 0);
-    f.filledValue = value;
-    f.filledAt = fillClock_;
     return changed;
 }
 
-void Surface::GatherByTile(const Figure& f, const std::vector<PixelRun>& runs) const
+QRect Surface::Raise(Figure& f, bool recoloured)
+{
+    // A figure drawn comes to lie above the others; one drawn again as it lies, on top of
+    // every tile it crosses, changes nothing: a loop's step draws most figures so.
+    f.order = ++order_;
+    QRect changed;
+    QRgb* const layer = reinterpret_cast<QRgb*>(layer_.bits());
+    for (int part = 0; part < static_cast<int>(f.tiles.size()); ++part) {
+        const int tile = f.tiles[static_cast<std::size_t>(part)].tile;
+        auto& on = tiles_[static_cast<std::size_t>(tile)];
+        if (on.back().figure != &f) {
+            // It comes above figures that crossed it: the tile is rebuilt at the end of the
+            // frame, when a figure raised and covered again within it changed nothing.
+            on.erase(std::find_if(on.begin(), on.end(), [&](const OnTile& o) { return o.figure == &f; }));
+            on.push_back({&f, part});
+            MarkStale(tile);
+        } else if (recoloured) {
+            changed |= PaintOnTop(layer, f, part);
+        }
+    }
+    return changed;
+}
+
+QRect Surface::PaintOnTop(QRgb* layer, const Figure& f, int part)
+{
+    // A figure on top of a tile covers its own pixels whatever lies beneath: they take its
+    // value, and the rest of the tile stays as it is. A stale tile is rebuilt whole instead.
+    const Figure::TilePixels& t = f.tiles[static_cast<std::size_t>(part)];
+    if (isStale_[static_cast<std::size_t>(t.tile)])
+        return QRect();
+    constexpr int kSide = 1 << kTileShift;
+    const int left = (t.tile % tileColumns_) << kTileShift, top = (t.tile / tileColumns_) << kTileShift;
+    const std::size_t corner = static_cast<std::size_t>(top) * stride_ + static_cast<std::size_t>(left);
+    QRgb* const tile = layer + corner;
+    const QRgb* const under = beneath_ && qAlpha(f.value) != 255 ? beneathBits_ + corner : nullptr;
+    int changedLeft = kSide, changedRight = -1, changedTop = kSide, changedBottom = -1;
+    for (int i = t.begin; i < t.end; ++i) {
+        const int at = f.pixels[static_cast<std::size_t>(i)];
+        const int row = at >> kTileShift, col = at & (kSide - 1);
+        const std::size_t offset = static_cast<std::size_t>(row) * stride_ + static_cast<std::size_t>(col);
+        const QRgb value = under ? Over(f.value, under[offset]) : f.value;
+        if (tile[offset] != value) {
+            tile[offset] = value;
+            changedLeft = std::min(changedLeft, col);
+            changedRight = std::max(changedRight, col);
+            changedTop = std::min(changedTop, row);
+            changedBottom = std::max(changedBottom, row);
+        }
+    }
+    if (changedRight < 0)
+        return QRect();
+    return QRect(QPoint(left + changedLeft, top + changedTop), QPoint(left + changedRight, top + changedBottom));
+}
+
+void Surface::MarkStale(int tile)
+{
+    if (isStale_[static_cast<std::size_t>(tile)])
+        return;
+    isStale_[static_cast<std::size_t>(tile)] = true;
+    stale_.push_back(tile);
+    if (stale_.size() == 1 && staled_)
+        staled_();
+}
+
+void Surface::Rebuild()
+{
+    if (stale_.empty())
+        return;
+    std::vector<int> stale;
+    stale.swap(stale_);
+    std::sort(stale.begin(), stale.end());
+    // Neighbouring tiles along a row are reported together: a ring's outline crosses a few
+    // dozen of them.
+    QRect run;
+    int next = -1;  // the tile that would lengthen the run
+    QRgb* const layer = reinterpret_cast<QRgb*>(layer_.bits());
+    for (const int tile : stale) {
+        isStale_[static_cast<std::size_t>(tile)] = false;
+        if (tile != next || tile % tileColumns_ == 0) {
+            if (!run.isEmpty() && damage_)
+                damage_(run);
+            run = QRect();
+        }
+        run |= RebuildTile(layer, tile);
+        next = tile + 1;
+    }
+    if (!run.isEmpty() && damage_)
+        damage_(run);
+    stale_.swap(stale);
+    stale_.clear();
+}
+
+QRect Surface::RebuildTile(QRgb* layer, int tile)
+{
+    constexpr int kSide = 1 << kTileShift;
+    const int left = (tile % tileColumns_) << kTileShift, top = (tile / tileColumns_) << kTileShift;
+    const int width = std::min(kSide, layer_.width() - left), height = std::min(kSide, layer_.height() - top);
+    const std::size_t stride = stride_;
+    const std::size_t corner = static_cast<std::size_t>(top) * stride + static_cast<std::size_t>(left);
+    QRgb under[kSide * kSide] = {};
+    if (beneath_)
+        for (int row = 0; row < height; ++row) {
+            const QRgb* const line = beneathBits_ + corner + static_cast<std::size_t>(row) * stride;
+            std::copy(line, line + width, under + row * kSide);
+        }
+    QRgb fresh[kSide * kSide];
+    std::copy(std::begin(under), std::end(under), fresh);
+    for (const OnTile& on : tiles_[static_cast<std::size_t>(tile)]) {
+        const Figure& f = *on.figure;
+        const Figure::TilePixels& part = f.tiles[static_cast<std::size_t>(on.part)];
+        for (int i = part.begin; i < part.end; ++i) {
+            const int at = f.pixels[static_cast<std::size_t>(i)];
+            fresh[at] = Over(f.value, under[at]);
+        }
+    }
+    int changedLeft = width, changedRight = -1, changedTop = height, changedBottom = -1;
+    for (int row = 0; row < height; ++row) {
+        QRgb* const line = layer + corner + static_cast<std::size_t>(row) * stride;
+        for (int col = 0; col < width; ++col)
+            if (line[col] != fresh[row * kSide + col]) {
+                line[col] = fresh[row * kSide + col];
+                changedLeft = std::min(changedLeft, col);
+                changedRight = std::max(changedRight, col);
+                changedTop = std::min(changedTop, row);
+                changedBottom = row;
+            }
+    }
+    if (changedRight < 0)
+        return QRect();
+    return QRect(QPoint(left + changedLeft, top + changedTop), QPoint(left + changedRight, top + changedBottom));
+}
+
+void Surface::GatherByTile(Figure& f, const std::vector<PixelRun>& runs)
 {
     std::vector<std::pair<int, PixelRun>>& cut = cut_;
     cut.clear();
@@ -166,35 +330,23 @@ void Surface::GatherByTile(const Figure& f, const std::vector<PixelRun>& runs) c
     }
     // The order of a tile's pixels does not matter: they all take one value.
     std::sort(cut.begin(), cut.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-    const auto width = static_cast<std::uint32_t>(layer_.bytesPerLine() / sizeof(QRgb));
     std::size_t count = 0;
     for (const auto& c : cut)
         count += static_cast<std::size_t>(c.second.to - c.second.from + 1);
     f.pixels.clear();
     f.pixels.reserve(count);
     f.tiles.clear();
-    int left = 0, top = 0, right = 0, bottom = 0;  // the box of the current tile's pixels
-    auto closeTile = [&] {
-        if (!f.tiles.empty())
-            f.tiles.back().box = QRect(QPoint(left, top), QPoint(right, bottom));
-    };
     for (const auto& [tile, run] : cut) {
         if (f.tiles.empty() || f.tiles.back().tile != tile) {
-            closeTile();
             const int here = static_cast<int>(f.pixels.size());
-            f.tiles.push_back({tile, here, here, QRect()});
-            left = run.from, right = run.to, top = bottom = run.row;
+            f.tiles.push_back({tile, here, here});
         }
-        const std::uint32_t rowStart = static_cast<std::uint32_t>(run.row) * width;
+        constexpr int kInTile = (1 << kTileShift) - 1;
+        const int rowStart = (run.row & kInTile) << kTileShift;
         for (int col = run.from; col <= run.to; ++col)
-            f.pixels.push_back(rowStart + static_cast<std::uint32_t>(col));
+            f.pixels.push_back(static_cast<std::uint8_t>(rowStart + (col & kInTile)));
         f.tiles.back().end = static_cast<int>(f.pixels.size());
-        left = std::min(left, run.from);
-        right = std::max(right, run.to);
-        top = std::min(top, run.row);
-        bottom = std::max(bottom, run.row);
     }
-    closeTile();
 }
 
 void Surface::TraceFigure(const Figure& f)
@@ -222,23 +374,7 @@ void Surface::TraceFigure(const Figure& f)
 
 void Surface::Line(double x1, double y1, double x2, double y2, QColor colour)
 {
-    Note(Figure{Figure::Kind::Line, {x1, y1, x2, y2, 0, 0}, colour == erase_ ? QColor(Qt::transparent) : colour});
-}
-
-QColor Surface::RecordedColour(Figure::Kind kind, const std::array<double, 6>& g) const
-{
-    const Figure* f = record_.Find(kind, g);
-    return f && f->colour.alpha() != 0 ? f->colour : erase_;
-}
-
-QColor Surface::LineColour(double x1, double y1, double x2, double y2) const
-{
-    return RecordedColour(Figure::Kind::Line, {x1, y1, x2, y2, 0, 0});
-}
-
-QColor Surface::EllipseColour(double cx, double cy, double radius, double start, double end, double aspect) const
-{
-    return RecordedColour(Figure::Kind::Ellipse, {cx, cy, radius, start, end, aspect});
+    Note(Figure::Kind::Line, {x1, y1, x2, y2, 0, 0}, colour);
 }
 
 QPointF Surface::EllipsePoint(double cx, double cy, double radius, double aspect, double angle)
@@ -255,9 +391,7 @@ void Surface::Ellipse(double cx, double cy, double radius, QColor colour, double
 {
     if (!(aspect > 0.0) || !std::isfinite(radius) || !std::isfinite(start) || !std::isfinite(end))
         return;
-    Note(Figure{Figure::Kind::Ellipse,
-                {cx, cy, radius, start, end, aspect},
-                colour == erase_ ? QColor(Qt::transparent) : colour});
+    Note(Figure::Kind::Ellipse, {cx, cy, radius, start, end, aspect}, colour);
 }
 
 void Surface::Trace(const QPoint* points, int count, std::vector<PixelRun>& runs)
@@ -323,69 +457,17 @@ void Surface::Trace(const QPoint* points, int count, std::vector<PixelRun>& runs
     }
 }
 
-namespace {
-
-// What a fill keeps in step with the layer besides: nothing, the shown image with an opaque
-// value, or the shown image with the clear value (which shows the picture beneath).
-enum class Follow { None, Opaque, Clear };
-
-// Gives the pixels at [o, end) the value; returns whether one took another value.
-template <Follow kFollow>
-bool FillPixels(QRgb* layer, QRgb* shown, const QRgb* beneath, const std::uint32_t* o, const std::uint32_t* end,
-                QRgb value)
-{
-    bool changed = false;
-    for (; o != end; ++o)
-        if (layer[*o] != value) {
-            layer[*o] = value;
-            if constexpr (kFollow == Follow::Opaque)
-                shown[*o] = value;
-            if constexpr (kFollow == Follow::Clear)
-                shown[*o] = beneath[*o];
-            changed = true;
-        }
-    return changed;
-}
-
-}  // namespace
-
-QRect Surface::Fill(const Figure& f, QRgb value, std::uint64_t since)
-{
-    auto* const layer = reinterpret_cast<QRgb*>(layer_.bits());
-    const bool follow = !shownStale_ && beneath_ && beneath_->cacheKey() == beneathKey_ && !shown_.isNull() &&
-                        beneath_->format() == QImage::Format_ARGB32_Premultiplied;
-    QRgb* const shown = follow ? reinterpret_cast<QRgb*>(shown_.bits()) : nullptr;
-    const QRgb* const beneath = follow ? reinterpret_cast<const QRgb*>(beneath_->constBits()) : nullptr;
-    if (!follow)
-        shownStale_ = true;
-    const auto fill = !follow      ? &FillPixels<Follow::None>
-                      : value != 0 ? &FillPixels<Follow::Opaque>
-                                   : &FillPixels<Follow::Clear>;
-    const std::uint64_t now = fillClock_;
-    // The box of the tiles' boxes where a pixel took another value.
-    int left = layer_.width(), right = -1, top = layer_.height(), bottom = -1;
-    for (const Figure::TilePixels& t : f.tiles) {
-        std::uint64_t& tileChanged = tileChanged_[static_cast<std::size_t>(t.tile)];
-        if (since != 0 && tileChanged <= since)
-            continue;  // nothing changed these pixels since they took this value
-        const std::uint32_t* const first = f.pixels.data() + t.begin;
-        if (fill(layer, shown, beneath, first, first + (t.end - t.begin), value)) {
-            tileChanged = now;
-            left = std::min(left, t.box.left());
-            right = std::max(right, t.box.right());
-            top = std::min(top, t.box.top());
-            bottom = std::max(bottom, t.box.bottom());
-        }
-    }
-    return right < left ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
-}
-
 void Surface::Clear()
 {
     record_.Clear();
-    layer_.fill(Qt::transparent);
-    shownStale_ = true;
-    fillBarrier_ = fillClock_;
+    for (auto& on : tiles_)
+        on.clear();
+    isStale_.assign(isStale_.size(), false);
+    stale_.clear();
+    if (beneath_)
+        layer_ = beneath_->convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    else
+        layer_.fill(Qt::transparent);
     if (damage_)
         damage_(layer_.rect());
 }

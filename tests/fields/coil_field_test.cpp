@@ -71,7 +71,7 @@ QImage CleanCall(const platform::Mapping& m, const QColor& c, int q, double curr
 }
 
 // Whether the barb of the arrowhead at `tip` on side `dx` (+1 right) and `barbSide` shows.
-bool BarbShows(const platform::Surface& s, int tip, int dx, int barbSide)
+bool BarbShows(platform::Surface& s, int tip, int dx, int barbSide)
 {
     return StrokeShows(s, tip, kTipY, tip + 50 * dx, kTipY + 140 * barbSide, 0.8);
 }
@@ -101,12 +101,12 @@ bool NoneDrawn(const QImage& layer, const std::vector<QPoint>& pixels)
                         [&](QPoint p) { return fieldtest::Drawn(layer, p.x(), p.y()); });
 }
 
-bool RingShows(const platform::Surface& s, int k)
+bool RingShows(platform::Surface& s, int k)
 {
     return DrawnNear(s, kEndsX[0], kAxisY - RingRadius(k)) && DrawnNear(s, kEndsX[1], kAxisY + RingRadius(k));
 }
 
-bool AnyBarbShows(const platform::Surface& s, int k)
+bool AnyBarbShows(platform::Surface& s, int k)
 {
     for (int tip : {kLeftX[k], kRightX[k]})
         for (int dx : {-1, 1})

@@ -30,7 +30,7 @@ inline bool Drawn(const QImage& layer, int x, int y) { return layer.valid(x, y) 
 
 // Whether any pixel within `radius` device pixels of a point in twips is drawn; with a
 // colour, whether one of them has that colour.
-inline bool DrawnNear(const platform::Surface& s, double x, double y, int radius = 1, QColor colour = QColor())
+inline bool DrawnNear(platform::Surface& s, double x, double y, int radius = 1, QColor colour = QColor())
 {
     const QPoint p = s.GetMapping().Point(x, y);
     for (int dy = -radius; dy <= radius; ++dy)
@@ -46,7 +46,7 @@ inline bool DrawnNear(const platform::Surface& s, double x, double y, int radius
 // Whether a straight stroke from (x1, y1) to (x2, y2) in twips shows at the fraction t of
 // its length: the row of that point is searched one pen width either side of where the
 // stroke between the two mapped end points crosses it.
-inline bool StrokeShows(const platform::Surface& s, double x1, double y1, double x2, double y2, double t)
+inline bool StrokeShows(platform::Surface& s, double x1, double y1, double x2, double y2, double t)
 {
     const platform::Mapping& m = s.GetMapping();
     const QPoint a = m.Point(x1, y1), b = m.Point(x2, y2);

@@ -32,6 +32,8 @@ void Container::EnsureRasters(double dpr)
     sceneDevice_ = device;
     if (Plain()) {
         backdropDirty_ = false;  // painted with its colour straight onto the window
+        if (surface_)
+            surface_->SetBeneath(nullptr);
         return;
     }
     if (rasterDpr_ != dpr || rasterScale_ != scale || backdrop_.size() != device)
@@ -60,6 +62,9 @@ void Container::EnsureRasters(double dpr)
         rasterDpr_ = dpr;
         rasterScale_ = scale;
     }
+    // An opaque box's drawing is built over its backdrop, and a repaint copies it.
+    if (surface_)
+        surface_->SetBeneath(transparent_ ? nullptr : &backdrop_);
 }
 
 QPoint Container::Origin() const { return isWindow() ? SceneOrigin() : QPoint(); }
@@ -110,7 +115,6 @@ QImage Container::Compose(double dpr)
         out.fill(back_);
     QPainter p(&out);
     if (surface_) {
-        surface_->SetBeneath(!transparent_ && !Plain() ? &backdrop_ : nullptr);
         p.setCompositionMode(surface_->HasBeneath() ? QPainter::CompositionMode_Source
                                                     : QPainter::CompositionMode_SourceOver);
         p.drawImage(QRectF(out.rect()), surface_->Layer(), QRectF(surface_->Layer().rect()));
@@ -163,7 +167,6 @@ void Container::PaintBox(QPainter& p, const Rects& dirty, double dpr)
     // opaque: read as an image without alpha, it is copied row by row instead of composed.
     QImage layer;
     if (surface_) {
-        surface_->SetBeneath(!transparent_ && !Plain() ? &backdrop_ : nullptr);
         const QImage& drawn = surface_->Layer();
         layer = surface_->HasBeneath() && back_.alpha() == 255
                     ? QImage(drawn.constBits(), drawn.width(), drawn.height(), drawn.bytesPerLine(),

@@ -68,7 +68,6 @@ public:
 
     // Rebuilds the stale tiles, reporting what changed to the damage handler.
     void Rebuild();
-    bool Stale() const { return !stale_.empty(); }
 
     // Called with device rectangles that hold every pixel a rebuild changed; not called when
     // it changed none.

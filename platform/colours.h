@@ -9,8 +9,6 @@ namespace platform {
 inline QColor ButtonFace() { return QColor(240, 240, 240); }
 // System window colour: the client area of an ordinary window (plates, coil turns, resistor).
 inline QColor SystemWindow() { return QColor(255, 255, 255); }
-// System window text colour.
-inline QColor SystemText() { return QColor(0, 0, 0); }
 // Inactive window border: the first background of the free-oscillation title.
 inline QColor InactiveBorder() { return QColor(244, 247, 252); }
 

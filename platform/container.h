@@ -80,9 +80,6 @@ public:
     // covers, and the control above it with it.
     static void RepaintCovered(QWidget* control);
 
-    // The sprites, in the order they are painted (the order they were made).
-    const std::vector<std::unique_ptr<Sprite>>& Sprites() const { return sprites_; }
-
 protected:
     bool event(QEvent* e) override;
     void paintEvent(QPaintEvent* e) override;

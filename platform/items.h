@@ -85,7 +85,6 @@ public:
     QString Caption() const { return caption_; }
     void SetCaption(const QString& caption);
     const FontSpec& Font() const { return font_; }
-    Qt::Alignment Alignment() const { return align_; }
     QColor BackColor() const { return back_; }
     void SetBackColor(QColor c);
     QRect Twips() const { return rect_; }

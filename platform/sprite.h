@@ -29,7 +29,6 @@ public:
     // Mapped to pixels as a widget of the container's parent at the same place would be: a bar
     // in a box over its track keeps the edges it had as a widget beside the box.
     void MapInParentFrame() { parentFrame_ = true; }
-    Container* Owner() const { return owner_; }
 
     // Paints the sprite into `rect` (logical pixels of the container's widget).
     virtual void Paint(QPainter& p, const QRect& rect) const = 0;

@@ -42,7 +42,6 @@ public:
     const Mapping& GetMapping() const { return mapping_; }
 
     QColor EraseColour() const { return erase_; }
-    void SetEraseColour(QColor c) { erase_ = c; }
     double PenPx() const { return penPx_; }
 
     // A straight line between two points in twips, with the surface's pen.

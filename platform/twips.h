@@ -42,7 +42,6 @@ struct Mapping {
     }
     // A pen or font measured in pixels at scale 1, on this raster; never thinner than 1.
     int PenPx(double pixelsAtScale1) const;
-    double FontPx(double points) const { return points * 20.0 * PixelsPerTwip(); }  // 1 pt = 20 twips
 };
 
 // The mapping of logical pixels at the current scene scale.

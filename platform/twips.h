@@ -40,7 +40,7 @@ struct Mapping {
         const int l = Px(left), t = Px(top);
         return QRect(l, t, Px(left + width) - l, Px(top + height) - t);
     }
-    // A pen or font measured in pixels at scale 1, on this raster; never thinner than 1.
+    // A pen width or a side measured in pixels at scale 1, on this raster; never less than 1.
     int PenPx(double pixelsAtScale1) const;
 };
 
